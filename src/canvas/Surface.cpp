@@ -1,0 +1,90 @@
+#include "canvas/Surface.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "canvas/Numbers.h"
+#include "canvas/Raster.h"
+
+Surface::Surface(QSize pixels)
+    : ScaleWidth(float(pixels.width())),
+      ScaleHeight(float(pixels.height())),
+      image_(pixels, QImage::Format_RGB32) {
+  image_.fill(toQRgb(backColor_));
+}
+
+QPoint Surface::toPixel(float x, float y) const {
+  const double sx = image_.width() / double(ScaleWidth);
+  const double sy = image_.height() / double(ScaleHeight);
+  const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
+  const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
+  return {image_.width() / 2 + toInt32(sx * (double(x) - centreX)),
+          image_.height() / 2 + toInt32(sy * (double(y) - centreY))};
+}
+
+std::optional<QRgb> Surface::fill() const {
+  if (FillStyle != 0) return std::nullopt;
+  return toQRgb(FillColor);
+}
+
+void Surface::Line(float x1, float y1, float x2, float y2) {
+  markDirty(raster::line(image_, toPixel(x1, y1), toPixel(x2, y2), DrawWidth, toQRgb(ForeColor)));
+  CurrentX = x2;
+  CurrentY = y2;
+}
+
+void Surface::LineTo(float x2, float y2) {
+  Line(CurrentX, CurrentY, x2, y2);
+}
+
+void Surface::Box(float x1, float y1, float x2, float y2) {
+  markDirty(
+      raster::box(image_, toPixel(x1, y1), toPixel(x2, y2), DrawWidth, toQRgb(ForeColor), fill()));
+  CurrentX = x2;
+  CurrentY = y2;
+}
+
+void Surface::Circle(float x, float y, float radius) {
+  const double r = std::abs(double(radius)) * pixelsPerUnit();
+  markDirty(raster::circle(image_, toPixel(x, y), r, DrawWidth, toQRgb(ForeColor), fill()));
+  CurrentX = x;
+  CurrentY = y;
+}
+
+Colour Surface::Point(float x, float y) const {
+  const QPoint p = toPixel(x, y);
+  const int px = std::clamp(p.x(), 0, image_.width() - 1);
+  const int py = std::clamp(p.y(), 0, image_.height() - 1);
+  return fromQRgb(image_.pixel(px, py));
+}
+
+void Surface::setBackColor(Colour colour) {
+  backColor_ = colour;
+  repaintBackground();
+}
+
+void Surface::setPicture(std::optional<QImage> picture) {
+  if (picture) *picture = picture->convertToFormat(QImage::Format_RGB32);
+  picture_ = std::move(picture);
+  repaintBackground();
+}
+
+void Surface::repaintBackground() {
+  QImage& pixels = pixelsForWriting();
+  pixels.fill(toQRgb(backColor_));
+  if (picture_) {
+    QPainter p(&pixels);
+    p.drawImage(0, 0, *picture_);
+  }
+}
+
+QImage& Surface::pixelsForWriting() {
+  markDirty(image_.rect());
+  return image_;
+}
+
+QRect Surface::takeDirty() {
+  const QRect area = dirty_ & image_.rect();
+  dirty_ = {};
+  return area;
+}

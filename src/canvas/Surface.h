@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <optional>
+
+#include "colour/Colour.h"
+
+// The canvas: a persistent 32-bit picture with a user scale, drawn without antialiasing so that
+// every pixel holds exactly a colour that was drawn (the flood fill and the colour pick compare
+// colours exactly), and so that mirror images are exact to the pixel. The drawing operations
+// are virtual so that tests can record the geometry while the pixels are still drawn.
+class Surface {
+ public:
+  explicit Surface(QSize pixels);
+  virtual ~Surface() = default;
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+
+  // The user scale: the top-left corner is (ScaleLeft, ScaleTop), the picture is ScaleWidth
+  // by ScaleHeight units.
+  float ScaleLeft = 0;
+  float ScaleTop = 0;
+  float ScaleWidth;
+  float ScaleHeight;
+
+  Colour ForeColor = Red;
+  Colour FillColor = Black;
+  int FillStyle = 1;  // 0 solid: boxes and circles are filled with FillColor; 1 transparent
+  int DrawWidth = 1;  // pen width in pixels
+
+  // The current point: where the last Line ended.
+  float CurrentX = 0;
+  float CurrentY = 0;
+
+  virtual void Line(float x1, float y1, float x2, float y2);
+  virtual void LineTo(float x2, float y2);
+  virtual void Box(float x1, float y1, float x2, float y2);
+  virtual void Circle(float x, float y, float radius);
+
+  // The colour of the pixel at a point; a point off the picture reads its nearest edge pixel.
+  Colour Point(float x, float y) const;
+
+  Colour BackColor() const { return backColor_; }
+  // Erases everything drawn: the picture shows the background colour and the background
+  // picture, if there is one.
+  void setBackColor(Colour colour);
+  // The background picture sits at the top-left at its own size over the background colour.
+  // Setting or removing it erases everything drawn.
+  void setPicture(std::optional<QImage> picture);
+  bool hasPicture() const { return picture_.has_value(); }
+
+  const QImage& Image() const { return image_; }
+  QSize pixelSize() const { return image_.size(); }
+
+  // The one conversion from user units to pixels. The centre of the scale falls on the pixel at
+  // half the width and height, and offsets from it round half to even, so that a point and its
+  // mirror image land on mirror-image pixels.
+  QPoint toPixel(float x, float y) const;
+  double pixelsPerUnit() const { return image_.width() / double(ScaleWidth); }
+
+  // The area changed since the last call, clipped to the picture.
+  QRect takeDirty();
+
+ protected:
+  // For operations that write pixels themselves; marks the whole picture as changed.
+  QImage& pixelsForWriting();
+  void markDirty(const QRect& area) { dirty_ |= area; }
+
+ private:
+  void repaintBackground();
+  std::optional<QRgb> fill() const;
+
+  QImage image_;
+  Colour backColor_ = White;
+  std::optional<QImage> picture_;
+  QRect dirty_;
+};
