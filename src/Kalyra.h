@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "canvas/Surface.h"
 #include "colour/Colour.h"
@@ -13,6 +14,12 @@
 // always used. The window translates its events into these handlers and renders `view` and the
 // canvas's changed area afterwards; nothing here needs a display. Handlers are defined next to
 // the behaviour they belong to (canvas/, colour/, interaction/, files/).
+// A message the window shows the user.
+struct Notice {
+  QString title;
+  QString text;
+};
+
 class Kalyra {
  public:
   Kalyra(Surface& canvas, Platform& platform) : Canvas(canvas), platform(platform) {}
@@ -62,6 +69,14 @@ class Kalyra {
   void cmdColorBar_MouseDown(int button, int shift, float X, float Y);
   double RandomComponent(int depth, bool green);
   void CmdFrame_Click();
+
+  // Picture files and printing. Each gives back a notice for the user when it could not do
+  // what was asked; cancelling a dialog is not a failure and gives none.
+  std::optional<Notice> cmdOpen_Click();
+  std::optional<Notice> CmdSave_Click();
+  std::optional<Notice> CmdPrint_Click();
+  // Opens a picture named on the command line as the background, as the Load button does.
+  std::optional<Notice> openPictureAtStart(const QString& path);
 
   // The polygon brush with all its mirror copies.
   void DrawPolygon(std::int16_t cx, std::int16_t cy, int sides, int radius);
