@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+#include <vector>
+
+#include "files/IniReader.h"
+
+namespace {
+
+QString valueIn(const char* text, const char* section, const char* key) {
+  return iniValue(QByteArrayView(text), QString::fromLatin1(section), QString::fromLatin1(key));
+}
+
+}  // namespace
+
+TEST(IniLookup, NamesMatchWithoutCaseAndBlanksAroundNamesAndValuesGo) {
+  const char* ini =
+      "\xEF\xBB\xBF[Parms]\r\n"
+      "  paper_WIDTH  =   8.5 inches  \r\n"
+      "\tPrinted_Height\t=\t10\r\n";
+  EXPECT_EQ(valueIn(ini, "PARMS", "Paper_Width"), "8.5 inches");
+  EXPECT_EQ(valueIn(ini, "parms", "printed_height"), "10");
+  // The byte-order mark does not become part of the first section's name.
+  EXPECT_EQ(valueIn("\xEF\xBB\xBF[Parms]\nA=1", "Parms", "A"), "1");
+}
+
+TEST(IniLookup, MissingFileSectionOrKeyGivesFalse) {
+  EXPECT_EQ(valueIn("", "Parms", "Paper_Width"), "False");
+  EXPECT_EQ(valueIn("[Other]\nPaper_Width=8\n", "Parms", "Paper_Width"), "False");
+  EXPECT_EQ(valueIn("[Parms]\nPaper_Height=8\n", "Parms", "Paper_Width"), "False");
+  // A key before any section belongs to none.
+  EXPECT_EQ(valueIn("Paper_Width=8\n[Parms]\n", "Parms", "Paper_Width"), "False");
+  EXPECT_EQ(valueIn("[Parms]\nPaper_Width\n", "Parms", "Paper_Width"), "False");
+}
+
+TEST(IniLookup, FirstSectionAndFirstKeyWinAndCommentsAreSkipped) {
+  const char* ini =
+      "[Parms]\n"
+      ";Paper_Width=1\n"
+      "  ; Paper_Height=2\n"
+      "Paper_Width=3\n"
+      "PAPER_WIDTH=4\n"
+      "[parms]\n"
+      "Paper_Width=5\n"
+      "Paper_Height=6\n";
+  EXPECT_EQ(valueIn(ini, "Parms", "Paper_Width"), "3");
+  EXPECT_EQ(valueIn(ini, "Parms", "Paper_Height"), "False");
+  EXPECT_EQ(valueIn("[Parms\rA=1\r[B]\rA=2", "Parms", "A"), "1");  // lone CR ends lines too
+  EXPECT_EQ(valueIn("[ Parms ]\nA = x = y\n", "Parms", "A"), "x = y");
+}
+
+TEST(IniLookup, ValuesLoseOnePairOfMatchingQuotesAndStopAtFortyCharacters) {
+  EXPECT_EQ(valueIn("[S]\nA=\"8.5\"\n", "S", "A"), "8.5");
+  EXPECT_EQ(valueIn("[S]\nA='\"8.5\"'\n", "S", "A"), "\"8.5\"");
+  EXPECT_EQ(valueIn("[S]\nA=\"8.5'\n", "S", "A"), "\"8.5'");
+  EXPECT_EQ(valueIn("[S]\nA=\"\n", "S", "A"), "\"");
+  EXPECT_EQ(valueIn("[S]\nA=\n", "S", "A"), "");
+  const QString long45 = QString(45, u'7');
+  const QByteArray ini = "[S]\nA=" + long45.toLatin1() + "\n";
+  EXPECT_EQ(iniValue(ini, u"S", u"A"), QString(40, u'7'));
+}
+
+TEST(IniNumbers, LeadingDecimalNumberOrZero) {
+  EXPECT_DOUBLE_EQ(leadingNumber(u"8.5"), 8.5);
+  EXPECT_DOUBLE_EQ(leadingNumber(u"8.5 inches"), 8.5);
+  EXPECT_DOUBLE_EQ(leadingNumber(u"  -0.25"), -0.25);
+  EXPECT_DOUBLE_EQ(leadingNumber(u"+1e1x"), 10);
+  EXPECT_DOUBLE_EQ(leadingNumber(u"1 0 . 5"), 10.5);
+  EXPECT_DOUBLE_EQ(leadingNumber(u".5"), 0.5);
+  EXPECT_DOUBLE_EQ(leadingNumber(u"2e"), 2);
+  EXPECT_DOUBLE_EQ(leadingNumber(u"8,5"), 8);  // a comma is never a decimal point
+  for (const char16_t* none :
+       {u"False", u"", u"-", u".", u"inf", u"nan", u"-inf", u"1e999", u"\u0661", u"0x10"})
+    EXPECT_DOUBLE_EQ(leadingNumber(none), 0) << QString::fromUtf16(none).toStdString();
+}
+
+TEST(IniFile, ReadsOnlyTheFirst64KiBAndNothingWhenMissing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  EXPECT_TRUE(readIniText(dir.filePath("missing.ini")).isEmpty());
+  QFile big(dir.filePath("big.ini"));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+  big.write("[Parms]\nPaper_Width=8\n");
+  big.write(QByteArray(200 * 1024, ' '));
+  big.write("\nPaper_Height=11\n");
+  big.close();
+  const QByteArray text = readIniText(big.fileName());
+  EXPECT_EQ(text.size(), MaxIniBytes);
+  EXPECT_EQ(iniValue(text, u"Parms", u"Paper_Width"), "8");
+  EXPECT_EQ(iniValue(text, u"Parms", u"Paper_Height"), "False");
+}
+
+// Random bytes, and random lines built from the characters the reader looks at, each in a
+// buffer of exactly its size, so that the sanitizer sees any read past the end.
+TEST(IniFuzz, RandomTextNeverCrashesOrReadsPastTheEnd) {
+  std::mt19937 random(20240611);
+  const char alphabet[] = "[]=;\"' \t\r\nAaPpSs01.e+-\xEF\xBB\xBF\x80\xFF";
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<char> bytes(random() % 300);
+    for (char& b : bytes)
+      b = round % 2 ? char(random()) : alphabet[random() % (sizeof alphabet - 1)];
+    const QByteArrayView text(bytes.data(), qsizetype(bytes.size()));
+    const QString value = iniValue(text, u"s", u"a");
+    EXPECT_LE(value.size(), MaxIniValueLength);
+    EXPECT_TRUE(std::isfinite(leadingNumber(value)));
+    EXPECT_TRUE(std::isfinite(leadingNumber(QString::fromLatin1(text))));
+  }
+}
