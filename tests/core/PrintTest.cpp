@@ -1,4 +1,5 @@
 #include <QDir>
+#include <tuple>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -37,25 +38,18 @@ TEST(PrintLayout, ShrinksInSequenceKeepingProportionsAndCentresLessTheOffsets) {
   expectRect(tall, (8.5 - 5) / 2 - 0.25, (11 - 10) / 2.0 - 0.5, 5, 10);
 }
 
-TEST(PrintLayout, CalibrationValuesThatCountAsZeroFallBackToThePrinter) {
+TEST(PrintLayout, CalibrationSizesThatCountAsZeroFallBackToThePrintableArea) {
   const PrintSetup landscapeA4{1, true, {11.69, 8.27}, {0.2, 0.3, 11.29, 7.67}};
   const Calibration odd = readCalibration(
-      "[parms]\nPaper_Width=abc\nPaper_Height=1e9\nPrinted_Width=-3\nPrinted_Height=0\n"
-      "Width_Offset=0.1\nHeight_Offset=nan\n");
-  EXPECT_EQ(odd.paperHeight, 0);  // absurd
-  EXPECT_EQ(odd.heightOffset, 0);
+      "[parms]\nPaper_Width=abc\nPaper_Height=1e9\nPrinted_Width=-3\nWidth_Offset=0.1\n"
+      "Height_Offset=nan\n");
   const Calibration c = withPrinterSizes(odd, landscapeA4);
-  // In portrait terms: the landscape page turned upright; the picture is centred on what the
-  // printer can print.
-  EXPECT_DOUBLE_EQ(c.paperWidth, 7.67);
-  EXPECT_DOUBLE_EQ(c.paperHeight, 11.29);
-  EXPECT_DOUBLE_EQ(c.printedWidth, 7.67);
-  EXPECT_DOUBLE_EQ(c.printedHeight, 11.29);
-  EXPECT_DOUBLE_EQ(c.widthOffset, 0.1);
-  // A calibration that gives the sizes keeps them.
+  // In portrait terms, the landscape page turned upright; offsets stay (an absurd one is 0).
+  EXPECT_EQ(std::tuple(c.paperWidth, c.paperHeight, c.printedWidth, c.printedHeight),
+            std::tuple(7.67, 11.29, 7.67, 11.29));
+  EXPECT_EQ(std::pair(c.widthOffset, c.heightOffset), std::pair(0.1, 0.0));
   const Calibration letter = withPrinterSizes(readCalibration(LetterIni), landscapeA4);
-  EXPECT_DOUBLE_EQ(letter.printedWidth, 8);
-  EXPECT_DOUBLE_EQ(letter.paperHeight, 11);
+  EXPECT_EQ(std::pair(letter.printedWidth, letter.paperHeight), std::pair(8.0, 11.0));
 }
 
 class PrintCommand : public CoreFixture {

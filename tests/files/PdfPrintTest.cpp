@@ -50,8 +50,7 @@ class PdfPrint : public ::testing::Test {
     file.write(text);
   }
   // Prints and checks that the page shows the picture at `inches` from the printable area's
-  // corner, within a pixel and a half of rendering.
-  // Each copy is a page of its own in a PDF file.
+  // corner, within a pixel and a half of rendering, on each copy's page.
   void printAndCheck(bool landscape, const QRectF& expectedInches, int copies = 1) {
     const QString pdf = QDir(dir.path()).filePath(landscape ? "landscape.pdf" : "portrait.pdf");
     platform.setPdfOutput(QtPlatform::PdfOutput{pdf, landscape, copies});
