@@ -1,7 +1,7 @@
 #include <QDir>
-#include <tuple>
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "core/CoreFixture.h"
 #include "files/PrintLayout.h"
