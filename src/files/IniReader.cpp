@@ -1,6 +1,7 @@
 #include "files/IniReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -48,6 +49,8 @@ QString cleanValue(QByteArrayView raw) {
 }  // namespace
 
 QByteArray readIniText(const QString& path) {
+  // A pipe would block the program; a device is no calibration.
+  if (!QFileInfo(path).isFile()) return {};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.read(MaxIniBytes);

@@ -13,7 +13,8 @@
 inline constexpr qint64 MaxIniBytes = 64 * 1024;
 inline constexpr int MaxIniValueLength = 40;
 
-// The file's first MaxIniBytes bytes; empty when it is missing or unreadable.
+// The file's first MaxIniBytes bytes; empty when it is missing, unreadable or not a regular
+// file.
 QByteArray readIniText(const QString& path);
 
 // The value of `key` in `section`: names are matched without regard to case and with the

@@ -1,6 +1,7 @@
 #include "files/PictureFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
 #include <cstdlib>
@@ -26,6 +27,10 @@ std::optional<QString> refuseSize(const QSize& stated) {
 }  // namespace
 
 PictureRead readPicture(const QString& path) {
+  // A pipe or a device would block the reader or feed it without end.
+  const QFileInfo file(path);
+  if (!file.exists()) return {std::nullopt, tr("there is no such file")};
+  if (!file.isFile()) return {std::nullopt, tr("it is not a regular file")};
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
   if (!reader.canRead()) return {std::nullopt, reader.errorString()};

@@ -62,6 +62,7 @@ TEST(IniNumbers, LeadingDecimalNumberOrZero) {
 TEST(IniFile, ReadsOnlyTheFirst64KiBAndNothingWhenMissing) {
   QTemporaryDir dir;
   EXPECT_TRUE(readIniText(dir.filePath("missing.ini")).isEmpty());
+  EXPECT_TRUE(readIniText(dir.path()).isEmpty());
   QFile big(dir.filePath("big.ini"));
   ASSERT_TRUE(big.open(QIODevice::WriteOnly));
   big.write("[Parms]\nPaper_Width=8\n" + QByteArray(200 * 1024, ' ') + "\nPaper_Height=11\n");

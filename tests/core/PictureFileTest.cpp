@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -146,6 +147,8 @@ TEST_F(PictureFiles, APictureSitsTopLeftOnTheCanvasColourOrIsRefusedByName) {
   EXPECT_TRUE(notice->text.contains(QDir::toNativeSeparators(path("notes.bmp"))));
   EXPECT_EQ(k.PictureFileName, path("notes.bmp"));
   EXPECT_TRUE(k.openPictureAtStart(path("missing.bmp")));
+  ASSERT_EQ(::mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
+  EXPECT_TRUE(k.openPictureAtStart(path("pipe.bmp")));  // refused at once, never waited on
   EXPECT_EQ(canvas.Image(), before);
 }
 
