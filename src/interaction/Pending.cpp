@@ -15,15 +15,4 @@ double Kalyra::RandomComponent(int, bool) {
   return 0;
 }
 void Kalyra::CmdFrame_Click() {}
-std::optional<Notice> Kalyra::cmdOpen_Click() {
-  return std::nullopt;
-}
-std::optional<Notice> Kalyra::CmdSave_Click() {
-  return std::nullopt;
-}
-std::optional<Notice> Kalyra::CmdPrint_Click() {
-  return std::nullopt;
-}
-std::optional<Notice> Kalyra::openPictureAtStart(const QString&) {
-  return std::nullopt;
-}
+

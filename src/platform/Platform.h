@@ -1,10 +1,31 @@
 #pragma once
 
+#include <QImage>
+#include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
 #include "colour/Colour.h"
+
+// How a file dialog opens. `filter` is in Qt's form, "Bitmap Files (*.bmp)". No default
+// extension is added: a name typed without ".bmp" is used as typed.
+struct FileDialogRequest {
+  QString title;
+  QString filter;
+  QString directory;     // the folder it opens in
+  QString proposedName;  // the name it starts with; may be empty or a full path
+};
+
+// The printer and page chosen in the print dialog, as the page lies in the chosen orientation,
+// in inches. `printable` is relative to the paper's top-left corner.
+struct PrintSetup {
+  int copies = 1;
+  bool landscape = false;
+  QSizeF paper;
+  QRectF printable;
+};
 
 // What the program needs from the machine it runs on. The core reaches dialogs, the screen,
 // the clock, the current directory and random numbers only through here, so that tests can
@@ -29,4 +50,20 @@ class Platform {
 
   // The modal colour dialog, opened with `initial` selected; nothing when cancelled.
   virtual std::optional<Colour> chooseColour(Colour initial) = 0;
+
+  // The modal file dialogs; nothing when cancelled. The save dialog asks before replacing an
+  // existing file.
+  virtual std::optional<QString> chooseOpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> chooseSaveFile(const FileDialogRequest& request) = 0;
+
+  // Dots per inch of the canvas's pixels as the screen's settings count them.
+  virtual double logicalDpi() = 0;
+
+  // The modal print dialog; nothing when cancelled.
+  virtual std::optional<PrintSetup> choosePrinter() = 0;
+  // Prints `picture` stretched to `inches`, measured from the top-left corner of the printable
+  // area, with the copies and orientation of `setup`, and ends the document. Gives the reason
+  // when it could not print.
+  virtual std::optional<QString> printImage(const QImage& picture, const QRectF& inches,
+                                            const PrintSetup& setup) = 0;
 };

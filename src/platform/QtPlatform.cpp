@@ -1,12 +1,54 @@
 #include "platform/QtPlatform.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <algorithm>
 
-QtPlatform::QtPlatform(QWidget* parent) : parent_(parent) { clock_.start(); }
+namespace {
+
+QString tr(const char* text) {
+  return QCoreApplication::translate("QtPlatform", text);
+}
+
+std::optional<QtPlatform::PdfOutput> pdfOutputFromEnvironment() {
+  const QString file = qEnvironmentVariable("KALYRA_PRINT_PDF");
+  if (file.isEmpty()) return std::nullopt;
+  return QtPlatform::PdfOutput{file, qEnvironmentVariableIntValue("KALYRA_PRINT_LANDSCAPE") == 1};
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                     QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, request.title, request.directory, request.filter);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  dialog.setDefaultSuffix(QString());
+  if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.selectedFiles().value(0);
+}
+
+QPageLayout::Orientation orientation(bool landscape) {
+  return landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(QWidget* parent) : parent_(parent), pdfOutput_(pdfOutputFromEnvironment()) {
+  clock_.start();
+}
+
+QtPlatform::~QtPlatform() = default;
 
 // The screen in device pixels: on a scaled screen the canvas has every physical pixel.
 QSize QtPlatform::screenPixelSize() {
@@ -20,7 +62,9 @@ int QtPlatform::displayColourDepth() {
   return screen ? screen->depth() : 32;
 }
 
-double QtPlatform::clockSeconds() { return clock_.nsecsElapsed() / 1e9; }
+double QtPlatform::clockSeconds() {
+  return clock_.nsecsElapsed() / 1e9;
+}
 
 void QtPlatform::seedRandomFromClock() {
   random_.seed(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
@@ -31,12 +75,75 @@ float QtPlatform::randomSingle() {
   return float(random_() >> 8) / float(1 << 24);
 }
 
-QString QtPlatform::currentDirectory() { return QDir::currentPath(); }
+QString QtPlatform::currentDirectory() {
+  return QDir::currentPath();
+}
 
-void QtPlatform::setCurrentDirectory(const QString& path) { QDir::setCurrent(path); }
+void QtPlatform::setCurrentDirectory(const QString& path) {
+  QDir::setCurrent(path);
+}
 
 std::optional<Colour> QtPlatform::chooseColour(Colour initial) {
   const QColor chosen = QColorDialog::getColor(QColor::fromRgb(toQRgb(initial)), parent_);
   if (!chosen.isValid()) return std::nullopt;
   return fromQRgb(chosen.rgb());
+}
+
+std::optional<QString> QtPlatform::chooseOpenFile(const FileDialogRequest& request) {
+  return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
+  return runFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+// Canvas pixels are device pixels, so a scaled screen counts its scale in.
+double QtPlatform::logicalDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return 96;
+  const double dpi = screen->logicalDotsPerInch() * screen->devicePixelRatio();
+  return dpi > 0 ? dpi : 96;
+}
+
+QPrinter& QtPlatform::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+std::optional<PrintSetup> QtPlatform::choosePrinter() {
+  QPrinter& p = printer();
+  if (pdfOutput_) {
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(pdfOutput_->file);
+    p.setPageOrientation(orientation(pdfOutput_->landscape));
+    p.setCopyCount(pdfOutput_->copies);
+  } else {
+    QPrintDialog dialog(&p, parent_);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  }
+  return PrintSetup{p.copyCount(), p.pageLayout().orientation() == QPageLayout::Landscape,
+                    p.paperRect(QPrinter::Inch).size(), p.pageRect(QPrinter::Inch)};
+}
+
+// The painter's origin is the top-left corner of the printable area. A printer that can't make
+// copies itself (a PDF file) gets each copy as a page of its own.
+std::optional<QString> QtPlatform::printImage(const QImage& picture, const QRectF& inches,
+                                              const PrintSetup& setup) {
+  QPrinter& p = printer();
+  p.setCopyCount(std::max(setup.copies, 1));
+  p.setPageOrientation(orientation(setup.landscape));
+  QPainter painter;
+  if (!painter.begin(&p)) return tr("the printer could not be started");
+  const double dpi = p.resolution();
+  const QRectF target(inches.x() * dpi, inches.y() * dpi, inches.width() * dpi,
+                      inches.height() * dpi);
+  const int pages = p.supportsMultipleCopies() ? 1 : std::clamp(setup.copies, 1, 999);
+  for (int page = 0; page < pages; ++page) {
+    if (page > 0 && !p.newPage()) break;
+    painter.drawImage(target, picture);
+  }
+  if (!painter.end() || p.printerState() == QPrinter::Error)
+    return tr("the printer reported an error");
+  return std::nullopt;
 }

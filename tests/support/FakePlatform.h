@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -16,6 +17,27 @@ class FakePlatform : public Platform {
   std::deque<std::optional<Colour>> colourAnswers;  // nullopt: the dialog is cancelled
   std::optional<Colour> lastColourOffered;
   int seeds = 0;
+
+  // File dialogs: answers handed out in order (nullopt: cancelled; none left: cancelled), and
+  // every request seen.
+  std::deque<std::optional<QString>> openAnswers;
+  std::deque<std::optional<QString>> saveAnswers;
+  std::vector<FileDialogRequest> openRequests;
+  std::vector<FileDialogRequest> saveRequests;
+
+  double dpi = 96;
+
+  // The print dialog's answer (nullopt: cancelled), a letter sheet by default, and every page
+  // printed. `printFailure` makes printing fail with that reason.
+  std::optional<PrintSetup> printAnswer = PrintSetup{1, false, {8.5, 11}, {0.25, 0.25, 8.0, 10.5}};
+  int printDialogs = 0;
+  struct Printed {
+    QImage picture;
+    QRectF inches;
+    PrintSetup setup;
+  };
+  std::vector<Printed> printed;
+  std::optional<QString> printFailure;
 
   QSize screenPixelSize() override { return screen; }
   int displayColourDepth() override { return depth; }
@@ -34,6 +56,33 @@ class FakePlatform : public Platform {
     if (colourAnswers.empty()) return std::nullopt;
     const auto answer = colourAnswers.front();
     colourAnswers.pop_front();
+    return answer;
+  }
+  std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override {
+    openRequests.push_back(request);
+    return nextAnswer(openAnswers);
+  }
+  std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override {
+    saveRequests.push_back(request);
+    return nextAnswer(saveAnswers);
+  }
+  double logicalDpi() override { return dpi; }
+  std::optional<PrintSetup> choosePrinter() override {
+    ++printDialogs;
+    return printAnswer;
+  }
+  std::optional<QString> printImage(const QImage& picture, const QRectF& inches,
+                                    const PrintSetup& setup) override {
+    if (printFailure) return printFailure;
+    printed.push_back({picture, inches, setup});
+    return std::nullopt;
+  }
+
+ private:
+  static std::optional<QString> nextAnswer(std::deque<std::optional<QString>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
     return answer;
   }
 };

@@ -1,0 +1,59 @@
+#include "files/PictureFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+#include <cstdlib>
+
+#include "files/BmpWriter.h"
+
+namespace {
+
+QString tr(const char* text) {
+  return QCoreApplication::translate("PictureFile", text);
+}
+
+// Bitmaps stored top-down state a negative height, and the reader passes it on.
+std::optional<QString> refuseSize(const QSize& stated) {
+  const qint64 width = std::abs(qint64(stated.width()));
+  const qint64 height = std::abs(qint64(stated.height()));
+  if (stated == QSize() || width == 0 || height == 0) return tr("its size could not be read");
+  if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
+    return tr("at %1 × %2 pixels it is larger than Kalyra! can open").arg(width).arg(height);
+  return std::nullopt;
+}
+
+}  // namespace
+
+PictureRead readPicture(const QString& path) {
+  // A pipe or a device would block the reader or feed it without end.
+  const QFileInfo file(path);
+  if (!file.exists()) return {std::nullopt, tr("there is no such file")};
+  if (!file.isFile()) return {std::nullopt, tr("it is not a regular file")};
+  QImageReader reader(path);
+  reader.setDecideFormatFromContent(true);
+  if (!reader.canRead()) return {std::nullopt, reader.errorString()};
+  if (auto tooLarge = refuseSize(reader.size())) return {std::nullopt, *tooLarge};
+  QImage picture;
+  if (!reader.read(&picture)) return {std::nullopt, reader.errorString()};
+  // The header's size was checked, but the decoder's own result counts.
+  if (auto tooLarge = refuseSize(picture.size())) return {std::nullopt, *tooLarge};
+  return {std::move(picture), {}};
+}
+
+std::optional<QString> writeBitmapFile(const QString& path, const QImage& picture) {
+  // Encoded in memory first, so that the file sees one write whose outcome is known in full:
+  // on some Qt versions a save file reports a commit after a failed write as successful.
+  const QByteArray bitmap = encodeBmp24(picture);
+  if (bitmap.isEmpty()) return tr("the picture is too large for a bitmap file");
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  if (file.write(bitmap) != bitmap.size() || file.error() != QFileDevice::NoError) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return why;
+  }
+  if (!file.commit() || file.error() != QFileDevice::NoError) return file.errorString();
+  return std::nullopt;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// Bounds on a picture we agree to decode, checked against the size its header states before
+// any pixel is decoded. Qt has an allocation limit of its own, but the environment can lift it,
+// so a hostile file would then be able to make us allocate gigabytes. A side of 16384 pixels is
+// twice the widest screen there is; 64 Mi pixels are 256 MiB at 4 bytes a pixel, which the
+// canvas keeps as its background next to the decoded picture.
+inline constexpr int MaxPictureSide = 16384;
+inline constexpr qint64 MaxPicturePixels = qint64(64) * 1024 * 1024;
+
+struct PictureRead {
+  std::optional<QImage> picture;
+  QString whyNot;  // set when there is no picture
+};
+
+// Reads a picture file of any format Qt reads, recognised by its content, not its name.
+PictureRead readPicture(const QString& path);
+
+// Writes `picture` as a 24-bit Windows bitmap. The file is replaced only once the whole new
+// bitmap is on the disk; until then, and when anything fails, a file of that name keeps its old
+// content. Gives the reason when it could not write.
+std::optional<QString> writeBitmapFile(const QString& path, const QImage& picture);
