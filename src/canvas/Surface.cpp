@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "canvas/Numbers.h"
 #include "canvas/Raster.h"
+#include "interaction/FloodFill.h"
 
 namespace {
 
@@ -81,6 +83,20 @@ Colour Surface::Point(float x, float y) const {
   const int px = std::clamp(p.x(), 0, image_.width() - 1);
   const int py = std::clamp(p.y(), 0, image_.height() - 1);
   return fromQRgb(image_.pixel(px, py));
+}
+
+void Surface::copyImageTo(QImage& buffer) const {
+  // A buffer shared with another image would first be copied whole on writing, and one laid
+  // out differently cannot take the picture in one piece; a fresh one is cheaper in both cases.
+  if (buffer.size() != image_.size() || buffer.format() != image_.format() ||
+      buffer.bytesPerLine() != image_.bytesPerLine() || !buffer.isDetached())
+    buffer = QImage(image_.size(), image_.format());
+  if (buffer.isNull()) return;  // no memory for it: the snapshot is left empty
+  std::memcpy(buffer.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
+}
+
+void Surface::floodFill(QPoint pixel, Colour surface, Colour fill) {
+  markDirty(flood::fillRegion(image_, pixel, toQRgb(surface), toQRgb(fill)));
 }
 
 void Surface::setBackColor(Colour colour) {

@@ -53,6 +53,11 @@ class Surface {
   bool hasPicture() const { return picture_.has_value(); }
 
   const QImage& Image() const { return image_; }
+  // Copies the picture into `buffer`. A buffer of the picture's size that shares its data with
+  // nothing is written in place, so a copy taken again and again costs no fresh allocation.
+  void copyImageTo(QImage& buffer) const;
+  // Paints the 4-connected region of `surface` pixels that holds `pixel` with `fill`.
+  virtual void floodFill(QPoint pixel, Colour surface, Colour fill);
   QSize pixelSize() const { return image_.size(); }
 
   // The one conversion from user units to pixels. The centre of the scale falls on the pixel at

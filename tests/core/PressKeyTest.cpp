@@ -66,10 +66,13 @@ TEST_F(Presses, ClicksOffIgnoresLeftAndRightButNotMiddleOrFill) {
 TEST_F(Presses, FillModeFillsWithoutLiftingAPenThatIsDown) {
   press(Left);
   k.CmdFill_Click();
-  k.Canvas_MouseMove(0, 0, 100, 100);
+  k.Canvas_MouseMove(0, 0, 100, 100);  // the pen is down: this draws under the pointer
+  canvas.ForeColor = Yellow;
   press(Left);
   EXPECT_FALSE(k.PenUp);
-  EXPECT_EQ(pixelAt(300, -300), Red);
+  EXPECT_EQ(pixelAt(100, 100), Yellow);
+  EXPECT_EQ(pixelAt(-100, -100), Yellow);  // and its mirror image
+  EXPECT_EQ(pixelAt(0, 0), White);
 }
 
 class Keys : public CoreFixture {};
@@ -121,15 +124,18 @@ TEST_F(Keys, SpacePicksEscFillsWithFillModeOffAndBackspaceUndoesLiftingThePen) {
   k.Canvas_MouseMove(0, 0, 0, 0);
   k.Canvas_MouseDown(Left, 0, 0, 0);
   k.Canvas_MouseMove(0, 0, 50, 50);
-  k.Canvas_MouseMove(0, 0, 100, 0);
   k.Canvas_KeyPress('/');
-  k.Canvas_MouseMove(0, 0, 30, 300);  // pen still down: keeps drawing
+  k.Canvas_MouseMove(0, 0, 100, 0);  // clicks off, pen still down: keeps drawing
   k.Canvas_KeyPress(32);
   EXPECT_EQ(canvas.ForeColor, Red);
+  k.Canvas_KeyPress('/');
+  k.Canvas_MouseDown(Left, 0, 0, 0);
   k.Canvas_MouseMove(0, 0, 0, -300);
   canvas.ForeColor = Yellow;
   k.Canvas_KeyPress(27);
   EXPECT_EQ(pixelAt(-200, -380), Yellow);
+  EXPECT_EQ(pixelAt(100, 0), Red);
+  k.PenUp = false;
   k.Canvas_KeyPress(8);  // back to just before the fill
   EXPECT_TRUE(k.PenUp);
   EXPECT_EQ(pixelAt(-200, -380), White);

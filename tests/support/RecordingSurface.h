@@ -20,6 +20,7 @@ class RecordingSurface : public Surface {
 
   using Surface::Surface;
   std::vector<Op> ops;
+  std::vector<QPoint> fills;  // the start pixel of each flood fill
 
   void Line(float x1, float y1, float x2, float y2) override {
     ops.push_back({Kind::Line, x1, y1, x2, y2, ForeColor, DrawWidth, FillStyle, FillColor});
@@ -32,5 +33,9 @@ class RecordingSurface : public Surface {
   void Circle(float x, float y, float radius) override {
     ops.push_back({Kind::Circle, x, y, radius, 0, ForeColor, DrawWidth, FillStyle, FillColor});
     Surface::Circle(x, y, radius);
+  }
+  void floodFill(QPoint pixel, Colour surface, Colour fill) override {
+    fills.push_back(pixel);
+    Surface::floodFill(pixel, surface, fill);
   }
 };
