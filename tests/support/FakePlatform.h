@@ -80,9 +80,11 @@ class FakePlatform : public Platform {
 
  private:
   static std::optional<QString> nextAnswer(std::deque<std::optional<QString>>& answers) {
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
+    std::optional<QString> answer;
+    if (!answers.empty()) {
+      answer = std::move(answers.front());
+      answers.pop_front();
+    }
     return answer;
   }
 };
