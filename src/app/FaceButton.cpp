@@ -40,24 +40,24 @@ void FaceButton::paintEvent(QPaintEvent*) {
   painter.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
+// The edges are filled strips rather than lines, so that they stay whole pixels on scaled
+// screens too.
 void FaceButton::paintBevel(QPainter& painter) const {
-  const QRect r = rect().adjusted(0, 0, -1, -1);
   const QColor light = isDown() ? QColor(Qt::black) : QColor(Qt::white);
   const QColor dark = isDown() ? QColor(Qt::white) : QColor(Qt::black);
-  painter.setPen(light);
-  painter.drawLine(r.topLeft(), r.topRight());
-  painter.drawLine(r.topLeft(), r.bottomLeft());
-  painter.setPen(dark);
-  painter.drawLine(r.bottomLeft(), r.bottomRight());
-  painter.drawLine(r.topRight(), r.bottomRight());
-  painter.setPen(QColor(128, 128, 128));
-  const QRect inner = r.adjusted(1, 1, -1, -1);
+  const QColor shadow(128, 128, 128);
+  const int w = width();
+  const int h = height();
+  painter.fillRect(0, 0, w, 1, light);
+  painter.fillRect(0, 0, 1, h, light);
+  painter.fillRect(0, h - 1, w, 1, dark);
+  painter.fillRect(w - 1, 0, 1, h, dark);
   if (isDown()) {
-    painter.drawLine(inner.topLeft(), inner.topRight());
-    painter.drawLine(inner.topLeft(), inner.bottomLeft());
+    painter.fillRect(1, 1, w - 2, 1, shadow);
+    painter.fillRect(1, 1, 1, h - 2, shadow);
   } else {
-    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-    painter.drawLine(inner.topRight(), inner.bottomRight());
+    painter.fillRect(1, h - 2, w - 2, 1, shadow);
+    painter.fillRect(w - 2, 1, 1, h - 2, shadow);
   }
 }
 
