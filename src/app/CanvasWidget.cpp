@@ -73,12 +73,6 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
   emit mousePressed(code, shiftCode(event->modifiers()), toUnits(event->position()));
 }
 
-// The second press of a double click is a press like any other: a quick click after a click
-// lifts the pen it put down.
-void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  mousePressEvent(event);
-}
-
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
   const std::optional<int> code = keyAsciiFor(*event);
   if (!code) {

@@ -92,7 +92,6 @@ RunningProgram::RunningProgram(VirtualScreen& screen, const QStringList& argumen
   QProcessEnvironment env = screen.environment();
   for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
   process_.setProcessEnvironment(env);
-  process_.setStandardOutputFile(QProcess::nullDevice());
   process_.start(QStringLiteral(KALYRA_BINARY), arguments);
   process_.waitForStarted(10000);
 }

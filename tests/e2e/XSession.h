@@ -46,6 +46,7 @@ class RunningProgram {
   bool waitForMainWindow(double seconds);
   // Waits for the program to end and gives its exit status, or -1 if it goes on running.
   int waitForExit(double seconds);
+  QByteArray output() { return process_.readAllStandardOutput(); }
   QByteArray errorOutput() { return process_.readAllStandardError(); }
 
  private:

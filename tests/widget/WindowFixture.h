@@ -23,12 +23,17 @@ class WindowTest : public ::testing::Test {
   void clickCanvas(Qt::MouseButton button, QPoint at = {700, 500}) {
     QTest::mouseClick(canvas, button, {}, at);
   }
-  void moveOnCanvas(QPoint at) { QTest::mouseMove(canvas, at); }
   void typeOnFocus(int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
   }
-  void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-  QColor faceOf(const FaceButton* b) const { return b->face(); }
+  static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+  // Whether every control of the panel is shown (true), or every one hidden (false).
+  bool panelIs(bool shown) const {
+    for (int c = 0; c < ControlCount; ++c)
+      for (QWidget* w : panel.widgetsOf(Control(c)))
+        if (w->isVisible() != shown) return false;
+    return panel.Label1->isVisible() == shown;
+  }
 
   FakePlatform platform;
   MainWindow window;
