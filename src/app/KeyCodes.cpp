@@ -26,7 +26,11 @@ std::optional<int> keyAsciiFor(const QKeyEvent& event) {
     default:
       break;
   }
+  // A control character typed without Ctrl reported (Ctrl+K as "\x0b" on some systems) counts
+  // like the printable ones.
   const QString text = event.text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return std::nullopt;
-  return text.at(0).unicode();
+  if (text.isEmpty()) return std::nullopt;
+  const QChar c = text.at(0);
+  if (!c.isPrint() && c.unicode() >= 32) return std::nullopt;
+  return c.unicode();
 }

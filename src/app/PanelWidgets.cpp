@@ -85,13 +85,14 @@ FaceButton* polygonButton(QWidget* parent, int i, double dpi) {
 // controls are therefore made from the bottom of the stack upwards.
 PanelWidgets::PanelWidgets(QWidget* window, QWidget* canvas, double logicalDpi) {
   placeCanvasControls(canvas, logicalDpi);
-  placeWindowControls(window, logicalDpi);
+  placeWindowArrays(window, logicalDpi);
+  placeWindowCommands(window, logicalDpi);
   collectControls();
   for (const auto& widgets : byControl)
     for (QWidget* w : widgets) w->hide();
 }
 
-void PanelWidgets::placeWindowControls(QWidget* window, double dpi) {
+void PanelWidgets::placeWindowArrays(QWidget* window, double dpi) {
   const QFont arrayFont = sansFont(15.75);
   const QString styTips[3] = {QStringLiteral("Draws with a line."),
                               QStringLiteral("Draws with squares."),
@@ -128,7 +129,9 @@ void PanelWidgets::placeWindowControls(QWidget* window, double dpi) {
     th[i]->setAccessibleName(QStringLiteral("pen width %1").arg(2 * i + 1));
   }
   for (int i = 1; i < 8; ++i) polyg[i] = polygonButton(window, i, dpi);
+}
 
+void PanelWidgets::placeWindowCommands(QWidget* window, double dpi) {
   const QFont command = sansFont(9.75, true);
   CmdSetForeColor = button(window, QStringLiteral("CmdSetForeColor"), {120, 360, 1815, 495}, dpi,
                            QStringLiteral("&Drawing Color"), command,

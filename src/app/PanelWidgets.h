@@ -75,7 +75,8 @@ struct PanelWidgets {
   TitleLabel* Label1;
 
  private:
-  void placeWindowControls(QWidget* window, double dpi);
+  void placeWindowArrays(QWidget* window, double dpi);
+  void placeWindowCommands(QWidget* window, double dpi);
   void placeCanvasControls(QWidget* canvas, double dpi);
   void placeFrameControls(double dpi);
   void collectControls();

@@ -20,6 +20,7 @@ TEST(KeyCodes, KeysGiveTheCharacterCodesTheyType) {
   const Case cases[] = {
       {Qt::Key_K, Qt::ControlModifier, "\x0b", 11},
       {Qt::Key_K, Qt::ControlModifier, "k", 11},
+      {Qt::Key_unknown, {}, "\x0b", 11},
       {Qt::Key_S, {}, "s", 115},
       {Qt::Key_S, Qt::ShiftModifier, "S", 83},
       {Qt::Key_Escape, {}, "\x1b", 27},
