@@ -49,6 +49,13 @@ QPoint Surface::toPixel(float x, float y) const {
           image_.height() / 2 + toInt32(sy * (double(y) - centreY))};
 }
 
+QPointF Surface::toUnits(QPoint pixel) const {
+  const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
+  const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
+  return {centreX + (pixel.x() - image_.width() / 2) * double(ScaleWidth) / image_.width(),
+          centreY + (pixel.y() - image_.height() / 2) * double(ScaleHeight) / image_.height()};
+}
+
 std::optional<QRgb> Surface::fill() const {
   if (FillStyle != 0) return std::nullopt;
   return toQRgb(FillColor);
@@ -125,7 +132,11 @@ QImage& Surface::pixelsForWriting() {
 }
 
 QRect Surface::takeDirty() {
-  const QRect area = dirty_ & image_.rect();
+  return takeDirtyRegion().boundingRect();
+}
+
+QRegion Surface::takeDirtyRegion() {
+  const QRegion area = dirty_ & image_.rect();
   dirty_ = {};
   return area;
 }

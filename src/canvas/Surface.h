@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <optional>
 
@@ -64,15 +66,21 @@ class Surface {
   // half the width and height, and offsets from it round half to even, so that a point and its
   // mirror image land on mirror-image pixels.
   QPoint toPixel(float x, float y) const;
+  // Its inverse: the point in user units that falls on a pixel, so that
+  // toPixel(toUnits(p)) == p for every pixel of the picture.
+  QPointF toUnits(QPoint pixel) const;
   double pixelsPerUnit() const { return image_.width() / double(ScaleWidth); }
 
-  // The area changed since the last call, clipped to the picture.
+  // The area changed since the last call, clipped to the picture: as one rectangle, or as the
+  // separate rectangles that were drawn (the mirror copies of a stroke lie far apart, so the
+  // window repaints them one by one rather than everything between them).
   QRect takeDirty();
+  QRegion takeDirtyRegion();
 
  protected:
   // For operations that write pixels themselves; marks the whole picture as changed.
   QImage& pixelsForWriting();
-  void markDirty(const QRect& area) { dirty_ |= area; }
+  void markDirty(const QRect& area) { dirty_ += area; }
 
  private:
   void repaintBackground();
@@ -81,5 +89,5 @@ class Surface {
   QImage image_;
   Colour backColor_ = White;
   std::optional<QImage> picture_;
-  QRect dirty_;
+  QRegion dirty_;
 };

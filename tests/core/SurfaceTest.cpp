@@ -135,3 +135,41 @@ TEST_F(SurfacePixels, ChangedAreaCoversEveryDrawnPixelAndNoMore) {
   EXPECT_LT(dirty.width() * dirty.height(), image.width() * image.height() / 4);
   EXPECT_TRUE(canvas.takeDirty().isEmpty());
 }
+
+// The window turns pointer pixels into units with toUnits; a stroke must land on the pixel the
+// pointer is on, on every screen size, odd ones included.
+TEST(PointerMapping, UnitsOfAPixelMapBackToThatPixel) {
+  for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(3840, 2160),
+                             QSize(1366, 767), QSize(801, 601)}) {
+    FakePlatform platform;
+    platform.screen = screen;
+    Surface canvas(screen);
+    Kalyra k(canvas, platform);
+    k.Form_Load();
+    for (int y = 0; y < screen.height(); y += 7)
+      for (int x = 0; x < screen.width(); x += 5) {
+        const QPointF units = canvas.toUnits({x, y});
+        ASSERT_EQ(canvas.toPixel(float(units.x()), float(units.y())), QPoint(x, y))
+            << screen.width() << "x" << screen.height();
+      }
+    if (screen.width() % 2 == 0 && screen.height() % 2 == 0) {
+      const QPointF corner = canvas.toUnits({0, 0});
+      EXPECT_NEAR(corner.x(), canvas.ScaleLeft, 1e-3);
+      EXPECT_NEAR(corner.y(), -400, 1e-3);
+    }
+    EXPECT_EQ(canvas.toUnits({screen.width() / 2, screen.height() / 2}), QPointF(0, 0));
+  }
+}
+
+TEST_F(SurfacePixels, ChangedRegionKeepsMirrorCopiesApart) {
+  (void)canvas.takeDirty();
+  canvas.DrawWidth = 3;
+  canvas.Line(-500, -300, -490, -300);
+  canvas.Line(500, 300, 490, 300);
+  const QRegion changed = canvas.takeDirtyRegion();
+  EXPECT_EQ(changed.rectCount(), 2);
+  int area = 0;
+  for (const QRect& r : changed) area += r.width() * r.height();
+  EXPECT_LT(area, 200);
+  EXPECT_TRUE(canvas.takeDirtyRegion().isEmpty());
+}

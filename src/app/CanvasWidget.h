@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class Surface;
+
+// The drawing area on screen. It shows the surface's picture pixel for pixel in the screen's
+// device pixels and turns pointer and key events into the program's terms: canvas units,
+// button codes and character codes. It decides nothing itself.
+class CanvasWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  CanvasWidget(const Surface& surface, QWidget* parent);
+
+  // Schedules the repaint of the picture's pixels in `pixels` (device pixels).
+  void showChanged(const QRegion& pixels);
+  // The canvas point under a position in this widget's coordinates.
+  QPointF toUnits(QPointF position) const;
+
+ signals:
+  void mouseMoved(int button, int shift, QPointF units);
+  void mousePressed(int button, int shift, QPointF units);
+  void keyTyped(int keyAscii);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  const Surface& surface_;
+};

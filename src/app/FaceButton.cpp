@@ -1,0 +1,125 @@
+#include "app/FaceButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+FaceButton::FaceButton(QWidget* parent) : QAbstractButton(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_NoMousePropagation);
+  setCursor(Qt::ArrowCursor);
+}
+
+void FaceButton::setFace(const QColor& face) {
+  if (face == face_) return;
+  face_ = face;
+  update();
+}
+
+void FaceButton::setPicture(Picture picture, int size) {
+  picture_ = picture;
+  pictureSize_ = size;
+  update();
+}
+
+QSize FaceButton::sizeHint() const {
+  return fontMetrics().size(Qt::TextShowMnemonic, text()) + QSize(12, 8);
+}
+
+void FaceButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), face_);
+  paintBevel(painter);
+  // A pressed button's content moves down and right with its sunken face.
+  const QRect content =
+      rect().adjusted(2, 2, -2, -2).translated(isDown() ? QPoint(1, 1) : QPoint());
+  if (picture_ != Picture::None) {
+    paintPicture(painter, content);
+    return;
+  }
+  painter.setPen(isEnabled() ? Qt::black : Qt::gray);
+  painter.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+}
+
+// The edges are filled strips rather than lines, so that they stay whole pixels on scaled
+// screens too.
+void FaceButton::paintBevel(QPainter& painter) const {
+  const QColor light = isDown() ? QColor(Qt::black) : QColor(Qt::white);
+  const QColor dark = isDown() ? QColor(Qt::white) : QColor(Qt::black);
+  const QColor shadow(128, 128, 128);
+  const int w = width();
+  const int h = height();
+  painter.fillRect(0, 0, w, 1, light);
+  painter.fillRect(0, 0, 1, h, light);
+  painter.fillRect(0, h - 1, w, 1, dark);
+  painter.fillRect(w - 1, 0, 1, h, dark);
+  if (isDown()) {
+    painter.fillRect(1, 1, w - 2, 1, shadow);
+    painter.fillRect(1, 1, 1, h - 2, shadow);
+  } else {
+    painter.fillRect(1, h - 2, w - 2, 1, shadow);
+    painter.fillRect(w - 2, 1, 1, h - 2, shadow);
+  }
+}
+
+void FaceButton::paintPicture(QPainter& painter, QRect area) const {
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre = QRectF(area).center();
+  const double side = std::min(area.width(), area.height()) - 6;
+  const QRectF box(centre.x() - side / 2, centre.y() - side / 2, side, side);
+  painter.setPen(QPen(Qt::black, 2));
+  switch (picture_) {
+    case Picture::Dot:
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(Qt::black);
+      painter.drawEllipse(centre, pictureSize_ / 2.0, pictureSize_ / 2.0);
+      break;
+    case Picture::Line:
+      painter.drawLine(box.bottomLeft(), box.topRight());
+      break;
+    case Picture::Square:
+      painter.drawRect(box);
+      break;
+    case Picture::Circle:
+      painter.drawEllipse(box);
+      break;
+    case Picture::None:
+      break;
+  }
+}
+
+void FaceButton::mousePressEvent(QMouseEvent* event) {
+  const int code = buttonCode(event->button());
+  if (code != 0) emit pressedWith(code, shiftCode(event->modifiers()), event->position().toPoint());
+  if (event->button() == Qt::LeftButton) {
+    QAbstractButton::mousePressEvent(event);
+  }
+  event->accept();
+}
+
+void FaceButton::mouseReleaseEvent(QMouseEvent* event) {
+  QAbstractButton::mouseReleaseEvent(event);
+  event->accept();
+}
+
+int buttonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+int buttonsCode(Qt::MouseButtons buttons) {
+  return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+         (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+         (modifiers & Qt::AltModifier ? 4 : 0);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+// A push button that shows its face colour under every widget style: the selected tool is
+// yellow, the colour bar shows the drawing colour. It paints itself so that no style can
+// ignore the colour. It takes no keyboard focus, so the canvas keeps it and the keys go on
+// working after a click. A press with any mouse button is reported (the colour bar answers the
+// right button too) and never passes through to the canvas beneath.
+class FaceButton : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  // What a button without a caption shows.
+  enum class Picture { None, Dot, Line, Square, Circle };
+
+  explicit FaceButton(QWidget* parent);
+
+  QColor face() const { return face_; }
+  void setFace(const QColor& face);
+  // `size` is the dot's diameter in pixels for Picture::Dot.
+  void setPicture(Picture picture, int size = 0);
+
+  QSize sizeHint() const override;
+
+ signals:
+  // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt held.
+  void pressedWith(int button, int shift, QPoint position);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void paintBevel(QPainter& painter) const;
+  void paintPicture(QPainter& painter, QRect area) const;
+
+  QColor face_ = Qt::white;
+  Picture picture_ = Picture::None;
+  int pictureSize_ = 0;
+};
+
+// The button codes of the program's mouse handlers; 0 for buttons it doesn't know.
+int buttonCode(Qt::MouseButton button);
+int buttonsCode(Qt::MouseButtons buttons);
+int shiftCode(Qt::KeyboardModifiers modifiers);

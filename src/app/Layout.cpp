@@ -1,0 +1,16 @@
+#include "app/Layout.h"
+
+#include "canvas/Numbers.h"
+
+QRect toPixels(Twips area, double logicalDpi) {
+  const auto px = [logicalDpi](int twips) { return toInt32(twips * logicalDpi / 1440.0); };
+  return {px(area.left), px(area.top), px(area.width), px(area.height)};
+}
+
+QFont sansFont(double points, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}

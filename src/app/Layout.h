@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include "colour/Colour.h"
+
+// Window and control positions are kept in twips, 1440 to the inch, so that the panel has the
+// same physical size on every screen; they become pixels with the screen's logical DPI.
+struct Twips {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+QRect toPixels(Twips area, double logicalDpi);
+
+// The program's fonts were Windows fonts (MS Sans Serif, Arial); here a sans-serif family that
+// every Linux desktop has stands in for them at the same point size.
+QFont sansFont(double points, bool bold = false);
+
+inline QColor toQColor(Colour c) {
+  return QColor::fromRgb(toQRgb(c));
+}
+
+// The face of buttons whose colour the program never changes, and of the panel's frame.
+inline const QColor ButtonFace{240, 240, 240};

@@ -1,0 +1,201 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "app/CanvasWidget.h"
+#include "app/FaceButton.h"
+#include "app/Layout.h"
+
+MainWindow::MainWindow(Platform& platform, double logicalDpi)
+    : surface_(platform.screenPixelSize()), k_(surface_, platform) {
+  setObjectName(QStringLiteral("Kalyra"));
+  setWindowTitle(QStringLiteral("Kalyra!"));
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFocusPolicy(Qt::NoFocus);
+  k_.Form_Load();
+
+  canvas_ = new CanvasWidget(surface_, this);
+  panel_ = std::make_unique<PanelWidgets>(this, canvas_, logicalDpi);
+  connectCanvas();
+  connectSelectors();
+  connectCommands();
+  connectStepBoxes();
+  canvas_->setFocus();
+  sync();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::showOnScreen(QScreen* screen) {
+  const QRect area = screen->geometry();
+  setGeometry(area);
+  showFullScreen();
+  setGeometry(area);
+  activateWindow();
+}
+
+std::optional<Notice> MainWindow::openPictureAtStart(const QString& path) {
+  std::optional<Notice> notice = k_.openPictureAtStart(path);
+  sync();
+  return notice;
+}
+
+void MainWindow::showNotice(const std::optional<Notice>& notice) {
+  if (notice) QMessageBox::warning(this, notice->title, notice->text);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  canvas_->setGeometry(rect());
+}
+
+void MainWindow::connectCanvas() {
+  connect(canvas_, &CanvasWidget::mouseMoved, this, [this](int button, int shift, QPointF at) {
+    k_.Canvas_MouseMove(button, shift, float(at.x()), float(at.y()));
+    sync();
+  });
+  connect(canvas_, &CanvasWidget::mousePressed, this, [this](int button, int shift, QPointF at) {
+    k_.Canvas_MouseDown(button, shift, float(at.x()), float(at.y()));
+    sync();
+  });
+  connect(canvas_, &CanvasWidget::keyTyped, this, [this](int keyAscii) {
+    k_.Canvas_KeyPress(keyAscii);
+    sync();
+  });
+}
+
+void MainWindow::connectSelectors() {
+  const auto wire = [this](const auto& buttons, void (Kalyra::*handler)(int)) {
+    for (int i = 0; i < int(buttons.size()); ++i) {
+      connect(buttons[i], &QAbstractButton::clicked, this, [this, handler, i] {
+        (k_.*handler)(i);
+        sync();
+      });
+    }
+  };
+  wire(panel_->th, &Kalyra::th_Click);
+  wire(panel_->sty, &Kalyra::sty_Click);
+  wire(panel_->polyg, &Kalyra::polyg_Click);
+  wire(panel_->mir, &Kalyra::mir_Click);
+  connect(panel_->ScrollSize, &QScrollBar::valueChanged, this, [this](int value) {
+    k_.view.ScrollSize = value;
+    k_.ScrollSize_Change();
+    sync();
+  });
+}
+
+void MainWindow::connectCommands() {
+  const auto wire = [this](FaceButton* button, auto handler) {
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+      handler();
+      sync();
+    });
+  };
+  wire(panel_->CmdFill, [this] { k_.CmdFill_Click(); });
+  wire(panel_->CmdGradient, [this] { k_.CmdGradient_Click(); });
+  wire(panel_->CmdSetForeColor, [this] { k_.CmdSetForeColor_Click(); });
+  wire(panel_->CmdSetBackColor, [this] { k_.CmdSetBackColor_Click(); });
+  wire(panel_->CmdFrame, [this] { k_.CmdFrame_Click(); });
+  wire(panel_->cmdOpen, [this] { showNotice(k_.cmdOpen_Click()); });
+  wire(panel_->CmdSave, [this] { showNotice(k_.CmdSave_Click()); });
+  wire(panel_->CmdPrint, [this] { showNotice(k_.CmdPrint_Click()); });
+  // Exit ends the program at once: no question, nothing saved.
+  connect(panel_->CmdExit, &QAbstractButton::clicked, this, [] { QCoreApplication::exit(0); });
+  connect(panel_->cmdColorBar, &FaceButton::pressedWith, this,
+          [this](int button, int shift, QPoint at) {
+            k_.cmdColorBar_MouseDown(button, shift, float(at.x()), float(at.y()));
+            sync();
+          });
+  connect(panel_->Label1, &TitleLabel::clicked, this, [this] {
+    k_.Label1_Click();
+    sync();
+  });
+}
+
+void MainWindow::connectStepBoxes() {
+  const auto wire = [this](StepBox* box, QString PanelView::*text, void (Kalyra::*lostFocus)()) {
+    // The gradient reads the box's text as it stands, also while it is being typed.
+    connect(box, &QLineEdit::textChanged, this,
+            [this, text](const QString& typed) { k_.view.*text = typed; });
+    connect(box, &StepBox::lostFocus, this, [this, lostFocus] {
+      (k_.*lostFocus)();
+      sync();
+    });
+  };
+  wire(panel_->txtRed, &PanelView::txtRed, &Kalyra::txtRed_LostFocus);
+  wire(panel_->txtGreen, &PanelView::txtGreen, &Kalyra::txtGreen_LostFocus);
+  wire(panel_->txtBlue, &PanelView::txtBlue, &Kalyra::txtBlue_LostFocus);
+}
+
+// Showing the view can move the focus (hiding a focused step box), which runs a handler in the
+// middle; that handler's changes are shown by another round instead of a nested one.
+void MainWindow::sync() {
+  if (syncing_) {
+    syncAgain_ = true;
+    return;
+  }
+  syncing_ = true;
+  do {
+    syncAgain_ = false;
+    const QRegion changed = surface_.takeDirtyRegion();
+    if (!changed.isEmpty()) canvas_->showChanged(changed);
+    renderView();
+  } while (syncAgain_);
+  syncing_ = false;
+}
+
+// Runs after every pointer move, so each widget is touched only where the view differs from
+// what it shows.
+void MainWindow::renderView() {
+  PanelView& view = k_.view;
+  for (int c = 0; c < ControlCount; ++c) {
+    const bool shown = view.isVisible(Control(c));
+    for (QWidget* w : panel_->widgetsOf(Control(c))) {
+      if (w->isHidden() == shown) w->setVisible(shown);
+    }
+  }
+  renderFaces();
+  renderTexts();
+  if (view.canvasFocusRequested) {
+    view.canvasFocusRequested = false;
+    canvas_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void MainWindow::renderFaces() {
+  const PanelView& view = k_.view;
+  const auto paint = [](const auto& buttons, const auto& colours) {
+    for (std::size_t i = 0; i < buttons.size(); ++i) buttons[i]->setFace(toQColor(colours[i]));
+  };
+  paint(panel_->th, view.th);
+  paint(panel_->sty, view.sty);
+  paint(panel_->polyg, view.polyg);
+  paint(panel_->mir, view.mir);
+  panel_->CmdFill->setFace(toQColor(view.CmdFill));
+  panel_->CmdGradient->setFace(toQColor(view.CmdGradient));
+  panel_->cmdColorBar->setFace(toQColor(view.cmdColorBar));
+  const QColor label = toQColor(view.Label1ForeColor);
+  if (panel_->Label1->palette().color(QPalette::WindowText) != label) {
+    QPalette palette = panel_->Label1->palette();
+    palette.setColor(QPalette::WindowText, label);
+    panel_->Label1->setPalette(palette);
+  }
+}
+
+void MainWindow::renderTexts() {
+  const PanelView& view = k_.view;
+  const auto show = [](StepBox* box, const QString& text) {
+    if (box->text() != text) box->setText(text);
+  };
+  show(panel_->txtRed, view.txtRed);
+  show(panel_->txtGreen, view.txtGreen);
+  show(panel_->txtBlue, view.txtBlue);
+  if (panel_->ScrollSize->value() != view.ScrollSize) {
+    const QSignalBlocker quiet(panel_->ScrollSize);
+    panel_->ScrollSize->setValue(view.ScrollSize);
+  }
+}

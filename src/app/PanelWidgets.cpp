@@ -1,0 +1,234 @@
+#include "app/PanelWidgets.h"
+
+#include <QFocusEvent>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "app/FaceButton.h"
+#include "app/Layout.h"
+
+void StepBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) emit lostFocus();
+}
+
+void TitleLabel::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+}
+
+void TitleLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+  event->accept();
+}
+
+namespace {
+
+// A button array's members stand side by side, 480 twips apart.
+Twips inRow(int firstLeft, int top, int index) {
+  return {firstLeft + 480 * index, top, 495, 375};
+}
+
+void place(QWidget* widget, const QString& name, Twips at, double dpi) {
+  widget->setObjectName(name);
+  widget->setGeometry(toPixels(at, dpi));
+}
+
+FaceButton* button(QWidget* parent, const QString& name, Twips at, double dpi,
+                   const QString& caption, const QFont& font, const QString& tip,
+                   const QColor& face = ButtonFace) {
+  auto* b = new FaceButton(parent);
+  place(b, name, at, dpi);
+  b->setText(caption);
+  b->setFont(font);
+  b->setToolTip(tip);
+  b->setFace(face);
+  return b;
+}
+
+StepBox* stepBox(QWidget* parent, const QString& name, Twips at, double dpi, const QString& text,
+                 const QColor& textColour, const QString& tip) {
+  auto* box = new StepBox(text, parent);
+  place(box, name, at, dpi);
+  box->setFont(sansFont(15));
+  box->setToolTip(tip);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Text, textColour);
+  palette.setColor(QPalette::Base, Qt::white);
+  box->setPalette(palette);
+  box->setAttribute(Qt::WA_NoMousePropagation);
+  return box;
+}
+
+const QString polygonTips[8] = {
+    QStringLiteral("Draws using 3-Sided Polygons (Triangles)"),
+    QStringLiteral("Draws using 4-Sided Polygons (Diamonds)"),
+    QStringLiteral("Draws using 5-Sided Polygons (Pentagons)"),
+    QStringLiteral("Draws using 6-Sided Polygons (Hexagons)"),
+    QStringLiteral("Draws using 7-Sided Polygons (Heptagons)"),
+    QStringLiteral("Draws using 8-Sided Polygons (Octagons)"),
+    QStringLiteral("Draws using 9-Sided Polygons (Enneagons)"),
+    QStringLiteral("Draws using 10-Sided Polygons (Decagons)"),
+};
+
+FaceButton* polygonButton(QWidget* parent, int i, double dpi) {
+  return button(parent, QStringLiteral("polyg(%1)").arg(i), inRow(120, 1320, i), dpi,
+                QStringLiteral("P%1").arg(i + 3), sansFont(9.75), polygonTips[i], Qt::white);
+}
+
+}  // namespace
+
+// Within each container, controls made later lie above those made earlier; each container's
+// controls are therefore made from the bottom of the stack upwards.
+PanelWidgets::PanelWidgets(QWidget* window, QWidget* canvas, double logicalDpi) {
+  placeCanvasControls(canvas, logicalDpi);
+  placeWindowArrays(window, logicalDpi);
+  placeWindowCommands(window, logicalDpi);
+  collectControls();
+  for (const auto& widgets : byControl)
+    for (QWidget* w : widgets) w->hide();
+}
+
+void PanelWidgets::placeWindowArrays(QWidget* window, double dpi) {
+  const QFont arrayFont = sansFont(15.75);
+  const QString styTips[3] = {QStringLiteral("Draws with a line."),
+                              QStringLiteral("Draws with squares."),
+                              QStringLiteral("Draws with Circles.")};
+  const FaceButton::Picture styPictures[3] = {
+      FaceButton::Picture::Line, FaceButton::Picture::Square, FaceButton::Picture::Circle};
+  const QString styNames[3] = {QStringLiteral("line"), QStringLiteral("squares"),
+                               QStringLiteral("circles")};
+  for (int i = 0; i < 3; ++i) {
+    sty[i] = button(window, QStringLiteral("sty(%1)").arg(i), inRow(120, 960, i), dpi, {},
+                    arrayFont, styTips[i], Qt::white);
+    sty[i]->setPicture(styPictures[i]);
+    sty[i]->setAccessibleName(styNames[i]);
+  }
+  const QString mirTips[3] = {QStringLiteral("Draws in single (non-mirrored) mode."),
+                              QStringLiteral("Draws in four way mirrored mode."),
+                              QStringLiteral("Draws in 8 way mirrored mode. ")};
+  const QString mirCaptions[3] = {QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("8")};
+  for (int i = 2; i >= 0; --i) {
+    mir[i] = button(window, QStringLiteral("mir(%1)").arg(i), inRow(2520, 960, i), dpi,
+                    mirCaptions[i], arrayFont, mirTips[i], Qt::white);
+  }
+  cmdColorBar =
+      button(window, QStringLiteral("cmdColorBar"), {1560, 960, 975, 375}, dpi, {}, sansFont(12),
+             QStringLiteral("Click with the left button, chooses a random drawing "
+                            "color.  Click with the Right button, chooses a random "
+                            "background color and clears the screen."),
+             Qt::white);
+  for (int i = 0; i < 8; ++i) {
+    th[i] = button(window, QStringLiteral("th(%1)").arg(i), inRow(120, 2040, i), dpi, {},
+                   sansFont(8.25), QStringLiteral("Choose thickness of drawing tool."), Qt::white);
+    // The dot is as wide as the pen this button chooses.
+    th[i]->setPicture(FaceButton::Picture::Dot, 2 * i + 1);
+    th[i]->setAccessibleName(QStringLiteral("pen width %1").arg(2 * i + 1));
+  }
+  for (int i = 1; i < 8; ++i) polyg[i] = polygonButton(window, i, dpi);
+}
+
+void PanelWidgets::placeWindowCommands(QWidget* window, double dpi) {
+  const QFont command = sansFont(9.75, true);
+  CmdSetForeColor = button(window, QStringLiteral("CmdSetForeColor"), {120, 360, 1815, 495}, dpi,
+                           QStringLiteral("&Drawing Color"), command,
+                           QStringLiteral("Picks the color the mouse will draw with."));
+  CmdSetBackColor = button(
+      window, QStringLiteral("CmdSetBackColor"), {2160, 360, 1815, 495}, dpi,
+      QStringLiteral("&Canvas Color"), command,
+      QStringLiteral("Picks the background color of the Canvas and also clears the screen."));
+  txtGreen = stepBox(window, QStringLiteral("txtGreen"), {1560, 3720, 975, 495}, dpi,
+                     QStringLiteral("2"), QColor(0, 128, 0),
+                     QStringLiteral("Adjusts the amount of Green the Gradient Effect uses."));
+  txtBlue = stepBox(window, QStringLiteral("txtBlue"), {3000, 3720, 930, 495}, dpi,
+                    QStringLiteral("3"), QColor(0, 0, 192),
+                    QStringLiteral("Adjusts the amount of Blue the Gradient Effect uses."));
+  CmdSave = button(window, QStringLiteral("CmdSave"), {2160, 2520, 1815, 495}, dpi,
+                   QStringLiteral("&Save Picture"), command, QStringLiteral("Saves a picture."));
+  CmdFill = button(window, QStringLiteral("CmdFill"), {120, 4320, 3855, 495}, dpi,
+                   QStringLiteral("F&ill"), command,
+                   QStringLiteral("Changes from drawing mode to fill mode, and fills selected "
+                                  "color when you mouseclick."),
+                   Qt::white);
+}
+
+void PanelWidgets::placeCanvasControls(QWidget* canvas, double dpi) {
+  MainFrame = new QFrame(canvas);
+  place(MainFrame, QStringLiteral("MainFrame"), {30, 120, 4050, 7095}, dpi);
+  MainFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  MainFrame->setAutoFillBackground(true);
+  QPalette palette = MainFrame->palette();
+  palette.setColor(QPalette::Window, ButtonFace);
+  MainFrame->setPalette(palette);
+  // Presses and moves on the panel's background belong to the panel, not the canvas.
+  MainFrame->setAttribute(Qt::WA_NoMousePropagation);
+  MainFrame->setCursor(Qt::ArrowCursor);
+  placeFrameControls(dpi);
+
+  const QFont command = sansFont(9.75, true);
+  cmdOpen = button(canvas, QStringLiteral("cmdOpen"), {120, 2520, 1815, 495}, dpi,
+                   QStringLiteral("&Load Picture"), command,
+                   QStringLiteral("Loads a previously saved picture into the background."));
+  polyg[0] = polygonButton(canvas, 0, dpi);
+  CmdGradient = button(
+      canvas, QStringLiteral("CmdGradient"), {120, 3120, 3855, 495}, dpi,
+      QStringLiteral("&Gradient"), command,
+      QStringLiteral("Changes the drawing color as you draw, giving your pictures a rainbow look!"),
+      Qt::white);
+  txtRed = stepBox(canvas, QStringLiteral("txtRed"), {120, 3720, 975, 495}, dpi,
+                   QStringLiteral("1"), QColor(255, 0, 0),
+                   QStringLiteral("Adjusts the amount of Red the Gradient Effect uses."));
+  CmdFrame = button(
+      canvas, QStringLiteral("CmdFrame"), {1140, 4920, 1935, 375}, dpi, QStringLiteral("&Frame"),
+      sansFont(8.25),
+      QStringLiteral("Draws a Frame around the picture so you can make coloring book pages."));
+
+  ScrollSize = new QScrollBar(Qt::Horizontal, canvas);
+  place(ScrollSize, QStringLiteral("ScrollSize"), {120, 1740, 3855, 255}, dpi);
+  ScrollSize->setRange(1, 350);
+  ScrollSize->setSingleStep(1);
+  ScrollSize->setPageStep(10);
+  ScrollSize->setValue(1);
+  ScrollSize->setFocusPolicy(Qt::NoFocus);
+  ScrollSize->setAttribute(Qt::WA_NoMousePropagation);
+  ScrollSize->setCursor(Qt::ArrowCursor);
+}
+
+void PanelWidgets::placeFrameControls(double dpi) {
+  Label1 = new TitleLabel(QStringLiteral("Kalyra! Control Panel"), MainFrame);
+  place(Label1, QStringLiteral("Label1"), {600, 6480, 3135, 375}, dpi);
+  Label1->setFont(sansFont(12, true));
+  const QFont plain = sansFont(8.25);
+  CmdExit = button(MainFrame, QStringLiteral("CmdExit"), {960, 6000, 2175, 420}, dpi,
+                   QStringLiteral("&Exit Kalyra!"), plain, QStringLiteral("Exits Kalyra!"));
+  CmdPrint = button(MainFrame, QStringLiteral("CmdPrint"), {1080, 5400, 1935, 375}, dpi,
+                    QStringLiteral("&Print"), plain, {});
+}
+
+void PanelWidgets::collectControls() {
+  const auto set = [this](Control c, std::vector<QWidget*> widgets) {
+    byControl[std::size_t(c)] = std::move(widgets);
+  };
+  set(Control::MainFrame, {MainFrame});
+  set(Control::CmdFrame, {CmdFrame});
+  set(Control::CmdPrint, {CmdPrint});
+  set(Control::CmdExit, {CmdExit});
+  set(Control::ScrollSize, {ScrollSize});
+  set(Control::CmdFill, {CmdFill});
+  set(Control::txtRed, {txtRed});
+  set(Control::txtGreen, {txtGreen});
+  set(Control::txtBlue, {txtBlue});
+  set(Control::CmdGradient, {CmdGradient});
+  set(Control::cmdColorBar, {cmdColorBar});
+  set(Control::CmdSetForeColor, {CmdSetForeColor});
+  set(Control::CmdSetBackColor, {CmdSetBackColor});
+  set(Control::cmdOpen, {cmdOpen});
+  set(Control::CmdSave, {CmdSave});
+  set(Control::th, {th.begin(), th.end()});
+  set(Control::sty, {sty.begin(), sty.end()});
+  set(Control::mir, {mir.begin(), mir.end()});
+  set(Control::polyg, {polyg.begin(), polyg.end()});
+}

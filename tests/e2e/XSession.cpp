@@ -1,0 +1,120 @@
+#include "e2e/XSession.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace {
+
+void stop(QProcess& process) {
+  if (process.state() == QProcess::NotRunning) return;
+  process.terminate();
+  if (!process.waitForFinished(5000)) {
+    process.kill();
+    process.waitForFinished(5000);
+  }
+}
+
+}  // namespace
+
+// Xvfb picks a free display number itself and writes it to the descriptor it is given: here
+// its standard output.
+VirtualScreen::VirtualScreen(QSize size) : size_(size) {
+  server_.setStandardErrorFile(QProcess::nullDevice());
+  server_.start(
+      QStringLiteral("Xvfb"),
+      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+       QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()),
+       QStringLiteral("-br"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+  if (!server_.waitForStarted(10000)) return;
+  QByteArray number;
+  QElapsedTimer clock;
+  clock.start();
+  while (!number.contains('\n') && clock.elapsed() < 30000 &&
+         server_.state() == QProcess::Running) {
+    server_.waitForReadyRead(500);
+    number += server_.readAllStandardOutput();
+  }
+  if (number.contains('\n')) display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+}
+
+VirtualScreen::~VirtualScreen() {
+  stop(server_);
+}
+
+QProcessEnvironment VirtualScreen::environment() const {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("DISPLAY"), display_);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  env.remove(QStringLiteral("XAUTHORITY"));
+  env.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
+  return env;
+}
+
+int VirtualScreen::run(const QString& program, const QStringList& arguments, QByteArray* output) {
+  QProcess tool;
+  tool.setProcessEnvironment(environment());
+  tool.setStandardErrorFile(QProcess::nullDevice());
+  tool.start(program, arguments);
+  if (!tool.waitForFinished(30000)) {
+    stop(tool);
+    return -1;
+  }
+  if (output) *output = tool.readAllStandardOutput();
+  return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
+QImage VirtualScreen::screenshot() {
+  QByteArray png;
+  if (run(QStringLiteral("import"),
+          {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")},
+          &png) != 0) {
+    return {};
+  }
+  return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QImage VirtualScreen::waitFor(const std::function<bool(const QImage&)>& done, double seconds) {
+  QElapsedTimer clock;
+  clock.start();
+  QImage shot;
+  do {
+    shot = screenshot();
+    if (!shot.isNull() && done(shot)) return shot;
+    QThread::msleep(150);
+  } while (clock.elapsed() < seconds * 1000);
+  return shot;
+}
+
+RunningProgram::RunningProgram(VirtualScreen& screen, const QStringList& arguments,
+                               const QProcessEnvironment& extra)
+    : screen_(screen) {
+  QProcessEnvironment env = screen.environment();
+  for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
+  process_.setProcessEnvironment(env);
+  process_.start(QStringLiteral(KALYRA_BINARY), arguments);
+  process_.waitForStarted(10000);
+}
+
+RunningProgram::~RunningProgram() {
+  stop(process_);
+}
+
+bool RunningProgram::waitForMainWindow(double seconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < seconds * 1000 && process_.state() == QProcess::Running) {
+    if (screen_.run(QStringLiteral("xdotool"),
+                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                     QStringLiteral("--name"), QStringLiteral("^Kalyra!$")}) == 0) {
+      return true;
+    }
+    QThread::msleep(150);
+  }
+  return false;
+}
+
+int RunningProgram::waitForExit(double seconds) {
+  if (!process_.waitForFinished(int(seconds * 1000))) return -1;
+  return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}

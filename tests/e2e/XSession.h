@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QSize>
+#include <QStringList>
+#include <functional>
+
+// A virtual X server of its own, for one test: started on a free display number and stopped
+// when the object goes, whatever happened in between.
+class VirtualScreen {
+ public:
+  explicit VirtualScreen(QSize size);
+  ~VirtualScreen();
+  VirtualScreen(const VirtualScreen&) = delete;
+  VirtualScreen& operator=(const VirtualScreen&) = delete;
+
+  bool ready() const { return !display_.isEmpty(); }
+  QSize size() const { return size_; }
+  QProcessEnvironment environment() const;
+
+  // Runs a command-line tool against this display and gives its exit status (-1 when it could
+  // not run or took too long) and its output.
+  int run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr);
+  // The whole screen as it stands; a null image when it could not be taken.
+  QImage screenshot();
+  // Takes screenshots until `done` holds for one, or `seconds` pass; gives the last one.
+  QImage waitFor(const std::function<bool(const QImage&)>& done, double seconds);
+
+ private:
+  QSize size_;
+  QProcess server_;
+  QString display_;
+};
+
+// The program running on a virtual screen, killed when the object goes unless it ended.
+class RunningProgram {
+ public:
+  RunningProgram(VirtualScreen& screen, const QStringList& arguments,
+                 const QProcessEnvironment& extra = {});
+  ~RunningProgram();
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  // Waits for the main window to be on the screen.
+  bool waitForMainWindow(double seconds);
+  // Waits for the program to end and gives its exit status, or -1 if it goes on running.
+  int waitForExit(double seconds);
+  QByteArray output() { return process_.readAllStandardOutput(); }
+  QByteArray errorOutput() { return process_.readAllStandardError(); }
+
+ private:
+  VirtualScreen& screen_;
+  QProcess process_;
+};
