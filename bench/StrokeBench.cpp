@@ -69,7 +69,7 @@ void coreMove(benchmark::State& state, Brush brush) {
   for (auto _ : state) {
     const QPointF p = pointerAt(step++ % Moves);
     k.Canvas_MouseMove(0, 0, float(p.x()), float(p.y()));
-    benchmark::DoNotOptimize(canvas.takeDirty());
+    benchmark::DoNotOptimize(canvas.takeDirtyRegion());
   }
 }
 

@@ -131,12 +131,31 @@ QImage& Surface::pixelsForWriting() {
   return image_;
 }
 
+void Surface::markDirty(const QRect& area) {
+  constexpr std::size_t MostRectangles = 64;
+  for (QRect& r : dirty_) {
+    if (r.intersects(area)) {
+      r |= area;
+      return;
+    }
+  }
+  if (dirty_.size() < MostRectangles) {
+    dirty_.push_back(area);
+  } else {
+    dirty_.back() |= area;
+  }
+}
+
 QRect Surface::takeDirty() {
-  return takeDirtyRegion().boundingRect();
+  QRect area;
+  for (const QRect& r : dirty_) area |= r;
+  dirty_.clear();
+  return area & image_.rect();
 }
 
 QRegion Surface::takeDirtyRegion() {
-  const QRegion area = dirty_ & image_.rect();
-  dirty_ = {};
+  QRegion area;
+  for (const QRect& r : dirty_) area += r & image_.rect();
+  dirty_.clear();
   return area;
 }

@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QSize>
 #include <optional>
+#include <vector>
 
 #include "colour/Colour.h"
 
@@ -80,7 +81,7 @@ class Surface {
  protected:
   // For operations that write pixels themselves; marks the whole picture as changed.
   QImage& pixelsForWriting();
-  void markDirty(const QRect& area) { dirty_ += area; }
+  void markDirty(const QRect& area);
 
  private:
   void repaintBackground();
@@ -89,5 +90,8 @@ class Surface {
   QImage image_;
   Colour backColor_ = White;
   std::optional<QImage> picture_;
-  QRegion dirty_;
+  // The changed rectangles: a new one joins any it overlaps, so the copies of a stroke stay
+  // apart while one copy's segments gather into one. Unions of a QRegion on every segment would
+  // cost more than drawing the segments.
+  std::vector<QRect> dirty_;
 };
