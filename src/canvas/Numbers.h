@@ -11,20 +11,15 @@ inline double roundHalfEven(double value) {
   return std::nearbyint(value);
 }
 
-// A 16-bit field never leaves its range for any real screen; values beyond it are held at the
-// limit instead of wrapping.
-inline std::int16_t toInt16(double value) {
+// Rounds half to even into an integer field. A field never leaves its range for any real
+// screen; values beyond it (and NaN, at the low end) are held at the limit instead of wrapping.
+template <typename Int>
+Int roundToInteger(double value) {
   const double r = roundHalfEven(value);
-  if (!(r >= std::numeric_limits<std::int16_t>::min()))
-    return std::numeric_limits<std::int16_t>::min();
-  if (r > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
-  return static_cast<std::int16_t>(r);
+  if (!(r >= std::numeric_limits<Int>::min())) return std::numeric_limits<Int>::min();
+  if (r > std::numeric_limits<Int>::max()) return std::numeric_limits<Int>::max();
+  return static_cast<Int>(r);
 }
 
-inline std::int32_t toInt32(double value) {
-  const double r = roundHalfEven(value);
-  if (!(r >= std::numeric_limits<std::int32_t>::min()))
-    return std::numeric_limits<std::int32_t>::min();
-  if (r > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(r);
-}
+inline std::int16_t toInt16(double value) { return roundToInteger<std::int16_t>(value); }
+inline std::int32_t toInt32(double value) { return roundToInteger<std::int32_t>(value); }
