@@ -3,8 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
+#include <span>
 
 #include "Kalyra.h"
 #include "canvas/Mirror.h"
@@ -20,28 +22,27 @@ class CoreFixture : public ::testing::Test {
   }
 
   void penDown() { k.PenUp = false; }
+  void setBrushSize(int size) {
+    k.view.ScrollSize = size;
+    k.ScrollSize_Change();
+  }
 
   // The pixel under a canvas point.
   Colour pixelAt(float x, float y) const {
-    const QPoint p = canvas.toPixel(x, y);
-    return fromQRgb(canvas.Image().pixel(p));
+    return fromQRgb(canvas.Image().pixel(canvas.toPixel(x, y)));
   }
 
-  int countPixels(Colour c) const {
+  // Every pixel of the canvas: a 32-bit picture's rows follow one another without padding.
+  std::span<const QRgb> pixels() const {
     const QImage& image = canvas.Image();
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-      for (int x = 0; x < image.width(); ++x) n += (row[x] & 0xffffff) == (toQRgb(c) & 0xffffff);
-    }
-    return n;
+    return {reinterpret_cast<const QRgb*>(image.constBits()), std::size_t(image.sizeInBytes() / 4)};
   }
-
+  int countPixels(Colour c) const {
+    return int(std::ranges::count_if(pixels(), [c](QRgb p) { return fromQRgb(p) == c; }));
+  }
   std::set<Colour> coloursUsed() const {
     std::set<Colour> colours;
-    const QImage& image = canvas.Image();
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) colours.insert(fromQRgb(image.pixel(x, y)));
+    for (const QRgb p : pixels()) colours.insert(fromQRgb(p));
     return colours;
   }
 

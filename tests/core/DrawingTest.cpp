@@ -1,0 +1,235 @@
+#include "core/CoreFixture.h"
+
+using ::testing::ElementsAre;
+
+class Strokes : public CoreFixture {
+ protected:
+  void chooseBrush(int style, int size) {  // style 3 is the heptagon
+    style < 3 ? k.sty_Click(style) : k.polyg_Click(4);
+    setBrushSize(size);
+  }
+};
+using Polygons = Strokes;
+
+TEST_F(Strokes, EightCopiesInOrderAfterAStartingDotAndNothingWithThePenUp) {
+  k.Canvas_MouseMove(0, 0, 90, 40);
+  EXPECT_TRUE(canvas.ops.empty());
+  penDown();
+  k.Canvas_MouseMove(0, 0, 90, 40);
+  ASSERT_EQ(canvas.ops.size(), 8u);
+  for (const auto& op : canvas.ops) EXPECT_TRUE(op.x1 == op.x2 && op.y1 == op.y2);
+  canvas.ops.clear();
+  k.Canvas_MouseMove(0, 0, 100, 50);
+  EXPECT_THAT(canvas.ops, ElementsAre(SegmentIs(90, 40, 100, 50), SegmentIs(-90, -40, -100, -50),
+                                      SegmentIs(90, -40, 100, -50), SegmentIs(-90, 40, -100, 50),
+                                      SegmentIs(40, 90, 50, 100), SegmentIs(-40, -90, -50, -100),
+                                      SegmentIs(40, -90, 50, -100), SegmentIs(-40, 90, -50, 100)));
+}
+
+// The point of the program is symmetric pictures: every brush in eight-way mode must give a
+// picture with the square's eight symmetries to the pixel.
+TEST_F(Strokes, EightWayPicturesAreExactlySymmetricInPixels) {
+  const float path[][2] = {{37.3f, -12.9f}, {81.6f, 40.2f}, {143.1f, 47.7f}, {151, 190.4f}};
+  for (int style = 0; style < 4; ++style) {
+    for (int th : {0, 1, 7}) {
+      canvas.setBackColor(White);
+      chooseBrush(style, 23);
+      k.th_Click(th);
+      penDown();
+      for (const auto& p : path) k.Canvas_MouseMove(0, 0, p[0], p[1]);
+      const QPoint c = canvas.toPixel(0, 0);
+      auto at = [&](int x, int y) { return canvas.Image().pixel(c.x() + x, c.y() + y); };
+      for (int b = -370; b <= 370; ++b)
+        for (int a = -370; a <= 370; ++a)
+          ASSERT_TRUE(at(a, b) == at(-a, b) && at(a, b) == at(a, -b) && at(a, b) == at(b, a))
+              << style << " " << th << " " << a << "," << b;
+      EXPECT_GT(countPixels(Red), 100);
+    }
+  }
+}
+
+TEST_F(Strokes, EveryBrushDrawsOneShapePerMirrorCopyWithTheChosenPen) {
+  const int copies[] = {1, 4, 8};
+  k.th_Click(2);
+  for (int style = 0; style < 4; ++style) {
+    for (int mode = 0; mode < 3; ++mode) {
+      chooseBrush(style, 9);
+      k.mir_Click(mode);
+      penDown();
+      canvas.ops.clear();
+      k.Canvas_MouseMove(0, 0, 123, 77);
+      EXPECT_EQ(int(canvas.ops.size()), copies[mode] * (style == 3 ? 8 : 1)) << style << mode;
+      for (const auto& op : canvas.ops) EXPECT_EQ(op.width, 5);
+    }
+  }
+}
+
+TEST_F(Strokes, SquaresExtendRightAndDownBeforeMirroringAndStayHollow) {
+  chooseBrush(1, 10);
+  k.mir_Click(1);
+  penDown();
+  k.Canvas_MouseMove(0, 0, 100, 50);
+  EXPECT_THAT(canvas.ops,
+              ElementsAre(SegmentIs(100, 50, 120, 70), SegmentIs(-100, -50, -120, -70),
+                          SegmentIs(100, -50, 120, -70), SegmentIs(-100, 50, -120, 70)));
+  EXPECT_TRUE(canvas.ops[0].kind == RecordingSurface::Kind::Box);
+  EXPECT_TRUE(pixelAt(100, 60) == Red && pixelAt(110, 60) == White);
+}
+
+TEST_F(Strokes, StampEchoIsOffsetBeforeMirroring) {
+  chooseBrush(2, 20);
+  k.mir_Click(1);
+  k.ToggleEcho();
+  penDown();
+  k.Canvas_MouseMove(0, 0, 10, 20);
+  ASSERT_EQ(canvas.ops.size(), 8u);
+  EXPECT_THAT(canvas.ops[4], SegmentIs(-140, -130, 20, 0));  // circles: centre and radius
+  EXPECT_THAT(canvas.ops[5], SegmentIs(140, 130, 20, 0));    // copy 2's echo: down and right
+}
+
+TEST_F(Strokes, EchoLineFollowsTheStrokeAndEachStrokeRestartsIt) {
+  k.mir_Click(0);
+  k.ToggleEcho();
+  penDown();
+  k.Canvas_MouseMove(0, 0, 10, 20.4f);
+  k.Canvas_MouseMove(0, 0, 30, 40.6f);
+  EXPECT_THAT(canvas.ops[3], SegmentIs(-140, -130, -120, -109.4f));
+  EXPECT_EQ(k.EchoLastY, -109);  // the echo's y moves in whole units
+
+  // A new stroke elsewhere: its echo starts at its own pointer, not with a line from where the
+  // last echo stroke ended.
+  k.th_Click(1);
+  penDown();
+  canvas.ops.clear();
+  k.Canvas_MouseMove(0, 0, 300, -200);
+  EXPECT_THAT(canvas.ops,
+              ElementsAre(SegmentIs(300, -200, 300, -200), SegmentIs(150, -350, 150, -350)));
+}
+
+// Stamps fill with the colour from before the step (invisible while they are hollow).
+TEST_F(Strokes, GradientStepsOncePerMoveSoAllCopiesShareAColour) {
+  k.CmdGradient_Click();
+  k.ToggleEcho();
+  penDown();
+  k.Canvas_MouseMove(0, 0, 10, 10);
+  k.Canvas_MouseMove(0, 0, 20, 10);
+  ASSERT_EQ(canvas.ops.size(), 32u);
+  for (int i = 0; i < 32; ++i)
+    EXPECT_EQ(canvas.ops[i].colour, i < 16 ? packColour(255, 2, 3) : packColour(254, 4, 6)) << i;
+  k.sty_Click(1);
+  penDown();
+  k.Canvas_MouseMove(0, 0, 20, 10);
+  EXPECT_EQ(canvas.ops[32].colour, packColour(253, 6, 9));
+  EXPECT_EQ(canvas.ops[32].fillColour, packColour(254, 4, 6));
+}
+
+TEST_F(Polygons, TriangleStartsRightTurnsDownwardAndItsCopiesMirror) {
+  k.mir_Click(0);
+  k.DrawPolygon(100, 50, 3, 20);
+  EXPECT_THAT(canvas.ops,
+              ElementsAre(SegmentIs(120, 50, 120, 50), SegmentIs(120, 50, 90, 67.3205f),
+                          SegmentIs(90, 67.3205f, 90, 32.6795f), SegmentIs(90, 32.6795f, 120, 50)));
+  canvas.ops.clear();
+  k.mir_Click(2);
+  k.DrawPolygon(100, 50, 3, 20);
+  ASSERT_EQ(canvas.ops.size(), 32u);
+  EXPECT_THAT(canvas.ops[4], SegmentIs(-120, -50, -120, -50));  // copy 2 points left
+  EXPECT_THAT(canvas.ops[16], SegmentIs(50, 120, 50, 120));     // copy 5 points down
+}
+
+// The corners are turned step by step and the turning carries on from copy to copy.
+TEST_F(Polygons, EveryOutlineOfEveryCopyIsClosed) {
+  for (int sides = 3; sides <= 10; ++sides) {
+    canvas.ops.clear();
+    k.DrawPolygon(-37, 81, sides, 350);
+    ASSERT_EQ(int(canvas.ops.size()), 8 * (sides + 1));
+    for (int copy = 0; copy < 8; ++copy) {
+      const auto& first = canvas.ops[copy * (sides + 1)];
+      const auto& last = canvas.ops[copy * (sides + 1) + sides];
+      EXPECT_NEAR(last.x2, first.x1, 1e-3) << sides << " sides, copy " << copy;
+      EXPECT_NEAR(last.y2, first.y1, 1e-3) << sides << " sides, copy " << copy;
+    }
+  }
+}
+
+TEST_F(Polygons, BrushIsCentredOnThePointerRoundedHalfToEvenAndEchoedAt150) {
+  k.polyg_Click(1);
+  setBrushSize(10);
+  k.mir_Click(0);
+  k.ToggleEcho();
+  penDown();
+  k.Canvas_MouseMove(0, 0, 20.5f, 29.5f);
+  ASSERT_EQ(canvas.ops.size(), 10u);
+  EXPECT_THAT(canvas.ops[0], SegmentIs(30, 30, 30, 30));
+  EXPECT_THAT(canvas.ops[5], SegmentIs(-120, -120, -120, -120));
+}
+
+class Selectors : public CoreFixture {
+ protected:
+  // The buttons marked yellow; all others must be white.
+  template <std::size_t N>
+  static std::vector<int> marked(const std::array<Colour, N>& buttons) {
+    std::vector<int> yellow;
+    for (std::size_t i = 0; i < N; ++i) {
+      if (buttons[i] == Yellow)
+        yellow.push_back(int(i));
+      else
+        EXPECT_EQ(buttons[i], White);
+    }
+    return yellow;
+  }
+  // Clicks twice: a second click on the marked button keeps the mark.
+  void click(void (Kalyra::*handler)(int), int i) {
+    k.PenUp = false, k.StrokeStarted = true;
+    k.view.canvasFocusRequested = false;
+    (k.*handler)(i);
+    (k.*handler)(i);
+    EXPECT_TRUE(k.PenUp && !k.StrokeStarted && k.view.canvasFocusRequested) << i;
+  }
+  using V = std::vector<int>;
+};
+
+TEST_F(Selectors, EachButtonSetsItsStateMovesTheMarkLiftsThePenAndFocusesTheCanvas) {
+  EXPECT_TRUE(marked(k.view.sty) == V{0} && marked(k.view.th) == V{1} &&
+              marked(k.view.mir) == V{2} && marked(k.view.polyg).empty());
+  for (int i = 0; i < 8; ++i) {
+    click(&Kalyra::th_Click, i);
+    EXPECT_TRUE(k.Thickness == 2 * i + 1 && marked(k.view.th) == V{i}) << i;
+  }
+  for (int i = 0; i < 8; ++i) {
+    click(&Kalyra::polyg_Click, i);
+    EXPECT_TRUE(k.DrawStyle == 3 && k.PolySides == i + 3) << i;
+    EXPECT_TRUE(marked(k.view.polyg) == V{i} && marked(k.view.sty).empty()) << i;
+  }
+  for (int i = 0; i < 3; ++i) {
+    click(&Kalyra::sty_Click, i);
+    EXPECT_TRUE(k.DrawStyle == i && k.PolySides == 10) << i;  // the sides stay
+    EXPECT_TRUE(marked(k.view.sty) == V{i} && marked(k.view.polyg).empty()) << i;
+  }
+  for (int i = 0; i < 3; ++i) {
+    click(&Kalyra::mir_Click, i);
+    EXPECT_TRUE(k.MirrorMode == i && marked(k.view.mir) == V{i}) << i;
+  }
+  k.th_Click(8), k.sty_Click(-1), k.polyg_Click(8), k.mir_Click(3);  // beyond the arrays
+  EXPECT_TRUE(k.Thickness == 15 && k.DrawStyle == 2 && k.PolySides == 10 && k.MirrorMode == 2);
+}
+
+TEST_F(Selectors, SizeBarLiftsThePenButLeavesTheFocus) {
+  penDown();
+  k.StrokeStarted = true;
+  setBrushSize(350);
+  EXPECT_TRUE(k.BrushSize == 350 && k.PenUp && !k.StrokeStarted && !k.view.canvasFocusRequested);
+}
+
+TEST_F(Selectors, EchoSwitchColoursTheLabelAndPlacesTheEchoBehindTheLastPoint) {
+  k.ToggleEcho();
+  EXPECT_TRUE(k.EchoOn && k.view.Label1ForeColor == Red && k.EchoLastY == -150);
+  k.ToggleEcho();
+  EXPECT_TRUE(!k.EchoOn && k.view.Label1ForeColor == Black);
+  k.LastX = 10.25f, k.LastY = 20.5f;
+  penDown();
+  k.ToggleEcho();
+  EXPECT_FLOAT_EQ(k.EchoLastX, -139.75f);
+  EXPECT_EQ(k.EchoLastY, -130);  // -129.5 rounds to the even neighbour
+  EXPECT_FALSE(k.PenUp);         // the echo switch leaves the pen alone
+}
