@@ -48,53 +48,39 @@ TEST_F(Strokes, EightWayPicturesAreExactlySymmetricInPixels) {
   }
 }
 
-TEST_F(Strokes, EveryBrushDrawsOneShapePerMirrorCopyWithTheChosenPen) {
-  const int copies[] = {1, 4, 8};
-  k.th_Click(2);
-  for (int style = 0; style < 4; ++style) {
-    for (int mode = 0; mode < 3; ++mode) {
-      chooseBrush(style, 9);
-      k.mir_Click(mode);
-      penDown();
-      canvas.ops.clear();
-      k.Canvas_MouseMove(0, 0, 123, 77);
-      EXPECT_EQ(int(canvas.ops.size()), copies[mode] * (style == 3 ? 8 : 1)) << style << mode;
-      for (const auto& op : canvas.ops) EXPECT_EQ(op.width, 5);
-    }
-  }
-}
-
-TEST_F(Strokes, SquaresExtendRightAndDownBeforeMirroringAndStayHollow) {
+TEST_F(Strokes, SquaresExtendRightAndDownCirclesCentreAndEchoesAreOffsetBeforeMirroring) {
   chooseBrush(1, 10);
   k.mir_Click(1);
+  k.th_Click(2);
   penDown();
   k.Canvas_MouseMove(0, 0, 100, 50);
   EXPECT_THAT(canvas.ops,
               ElementsAre(SegmentIs(100, 50, 120, 70), SegmentIs(-100, -50, -120, -70),
                           SegmentIs(100, -50, 120, -70), SegmentIs(-100, 50, -120, 70)));
-  EXPECT_TRUE(canvas.ops[0].kind == RecordingSurface::Kind::Box);
-  EXPECT_TRUE(pixelAt(100, 60) == Red && pixelAt(110, 60) == White);
-}
-
-TEST_F(Strokes, StampEchoIsOffsetBeforeMirroring) {
+  EXPECT_TRUE(canvas.ops[0].kind == RecordingSurface::Kind::Box && canvas.ops[0].width == 5);
+  EXPECT_TRUE(pixelAt(100, 60) == Red && pixelAt(110, 60) == White);  // hollow
   chooseBrush(2, 20);
-  k.mir_Click(1);
   k.ToggleEcho();
   penDown();
+  canvas.ops.clear();
   k.Canvas_MouseMove(0, 0, 10, 20);
   ASSERT_EQ(canvas.ops.size(), 8u);
-  EXPECT_THAT(canvas.ops[4], SegmentIs(-140, -130, 20, 0));  // circles: centre and radius
+  EXPECT_THAT(canvas.ops[0], SegmentIs(10, 20, 20, 0));      // circles: centre and radius
+  EXPECT_THAT(canvas.ops[4], SegmentIs(-140, -130, 20, 0));  // the echo
   EXPECT_THAT(canvas.ops[5], SegmentIs(140, 130, 20, 0));    // copy 2's echo: down and right
 }
 
-TEST_F(Strokes, EchoLineFollowsTheStrokeAndEachStrokeRestartsIt) {
+// Switched on mid-stroke, the echo starts 150 units behind the last point; its y moves in whole
+// units, halves rounding to even.
+TEST_F(Strokes, EchoLineStartsBehindTheLastPointFollowsTheStrokeAndRestartsWithEachStroke) {
   k.mir_Click(0);
-  k.ToggleEcho();
   penDown();
-  k.Canvas_MouseMove(0, 0, 10, 20.4f);
+  k.Canvas_MouseMove(0, 0, 10.25f, 20.5f);
+  k.ToggleEcho();
+  canvas.ops.clear();
   k.Canvas_MouseMove(0, 0, 30, 40.6f);
-  EXPECT_THAT(canvas.ops[3], SegmentIs(-140, -130, -120, -109.4f));
-  EXPECT_EQ(k.EchoLastY, -109);  // the echo's y moves in whole units
+  EXPECT_THAT(canvas.ops[1], SegmentIs(-139.75f, -130, -120, -109.4f));
+  EXPECT_EQ(k.EchoLastY, -109);
 
   // A new stroke elsewhere: its echo starts at its own pointer, not with a line from where the
   // last echo stroke ended.
@@ -166,70 +152,46 @@ TEST_F(Polygons, BrushIsCentredOnThePointerRoundedHalfToEvenAndEchoedAt150) {
 
 class Selectors : public CoreFixture {
  protected:
-  // The buttons marked yellow; all others must be white.
-  template <std::size_t N>
-  static std::vector<int> marked(const std::array<Colour, N>& buttons) {
-    std::vector<int> yellow;
-    for (std::size_t i = 0; i < N; ++i) {
-      if (buttons[i] == Yellow)
-        yellow.push_back(int(i));
-      else
-        EXPECT_EQ(buttons[i], White);
-    }
-    return yellow;
+  // Button `i` (none when -1) is yellow and all others white.
+  static bool marked(const auto& buttons, int i) {
+    return std::ranges::count(buttons, White) == std::ssize(buttons) - (i >= 0) &&
+           (i < 0 || buttons[i] == Yellow);
   }
   // Clicks twice: a second click on the marked button keeps the mark.
   void click(void (Kalyra::*handler)(int), int i) {
-    k.PenUp = false, k.StrokeStarted = true;
-    k.view.canvasFocusRequested = false;
+    k.PenUp = false, k.StrokeStarted = true, k.view.canvasFocusRequested = false;
     (k.*handler)(i);
     (k.*handler)(i);
     EXPECT_TRUE(k.PenUp && !k.StrokeStarted && k.view.canvasFocusRequested) << i;
   }
-  using V = std::vector<int>;
 };
 
 TEST_F(Selectors, EachButtonSetsItsStateMovesTheMarkLiftsThePenAndFocusesTheCanvas) {
-  EXPECT_TRUE(marked(k.view.sty) == V{0} && marked(k.view.th) == V{1} &&
-              marked(k.view.mir) == V{2} && marked(k.view.polyg).empty());
+  EXPECT_TRUE(marked(k.view.sty, 0) && marked(k.view.th, 1) && marked(k.view.mir, 2) &&
+              marked(k.view.polyg, -1));
   for (int i = 0; i < 8; ++i) {
     click(&Kalyra::th_Click, i);
-    EXPECT_TRUE(k.Thickness == 2 * i + 1 && marked(k.view.th) == V{i}) << i;
+    EXPECT_TRUE(k.Thickness == 2 * i + 1 && marked(k.view.th, i)) << i;
   }
   for (int i = 0; i < 8; ++i) {
     click(&Kalyra::polyg_Click, i);
     EXPECT_TRUE(k.DrawStyle == 3 && k.PolySides == i + 3) << i;
-    EXPECT_TRUE(marked(k.view.polyg) == V{i} && marked(k.view.sty).empty()) << i;
+    EXPECT_TRUE(marked(k.view.polyg, i) && marked(k.view.sty, -1)) << i;
   }
   for (int i = 0; i < 3; ++i) {
     click(&Kalyra::sty_Click, i);
     EXPECT_TRUE(k.DrawStyle == i && k.PolySides == 10) << i;  // the sides stay
-    EXPECT_TRUE(marked(k.view.sty) == V{i} && marked(k.view.polyg).empty()) << i;
+    EXPECT_TRUE(marked(k.view.sty, i) && marked(k.view.polyg, -1)) << i;
   }
   for (int i = 0; i < 3; ++i) {
     click(&Kalyra::mir_Click, i);
-    EXPECT_TRUE(k.MirrorMode == i && marked(k.view.mir) == V{i}) << i;
+    EXPECT_TRUE(k.MirrorMode == i && marked(k.view.mir, i)) << i;
   }
   k.th_Click(8), k.sty_Click(-1), k.polyg_Click(8), k.mir_Click(3);  // beyond the arrays
   EXPECT_TRUE(k.Thickness == 15 && k.DrawStyle == 2 && k.PolySides == 10 && k.MirrorMode == 2);
-}
 
-TEST_F(Selectors, SizeBarLiftsThePenButLeavesTheFocus) {
-  penDown();
-  k.StrokeStarted = true;
+  // The size bar keeps the focus, so that its arrow keys go on working.
+  k.PenUp = false, k.StrokeStarted = true, k.view.canvasFocusRequested = false;
   setBrushSize(350);
   EXPECT_TRUE(k.BrushSize == 350 && k.PenUp && !k.StrokeStarted && !k.view.canvasFocusRequested);
-}
-
-TEST_F(Selectors, EchoSwitchColoursTheLabelAndPlacesTheEchoBehindTheLastPoint) {
-  k.ToggleEcho();
-  EXPECT_TRUE(k.EchoOn && k.view.Label1ForeColor == Red && k.EchoLastY == -150);
-  k.ToggleEcho();
-  EXPECT_TRUE(!k.EchoOn && k.view.Label1ForeColor == Black);
-  k.LastX = 10.25f, k.LastY = 20.5f;
-  penDown();
-  k.ToggleEcho();
-  EXPECT_FLOAT_EQ(k.EchoLastX, -139.75f);
-  EXPECT_EQ(k.EchoLastY, -130);  // -129.5 rounds to the even neighbour
-  EXPECT_FALSE(k.PenUp);         // the echo switch leaves the pen alone
 }
