@@ -7,11 +7,8 @@ using ::testing::ElementsAre;
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndSixteenBitValuesStopAtTheirLimits) {
   const double cases[][2] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.5000001, 3}, {0.5, 0}};
-  for (const auto& [value, rounded] : cases) EXPECT_EQ(roundHalfEven(value), rounded) << value;
-  EXPECT_EQ(toInt16(1.5), 2);
-  EXPECT_EQ(toInt16(40000), 32767);
-  EXPECT_EQ(toInt16(-40000), -32768);
-  EXPECT_EQ(toInt16(std::nan("")), -32768);
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(toInt16(value), rounded) << value;
+  EXPECT_TRUE(toInt16(40000) == 32767 && toInt16(-40000) == -32768 && toInt16(NAN) == -32768);
   EXPECT_EQ(toInt32(1e12), 2147483647);
 }
 
@@ -26,16 +23,11 @@ TEST(ColourPacking, PackRoundsHalfToEvenSplitGivesTheComponentsSnapKeepsFullInte
   EXPECT_EQ(snapTo16Bit({7.5, 3.9, 254}), (Components{0, 0, 248}));
 }
 
-class Gradient : public CoreFixture {
- protected:
-  void steps(const char* red, const char* green, const char* blue) {
-    k.view.txtRed = red, k.view.txtGreen = green, k.view.txtBlue = blue;
-  }
-};
+using Gradient = CoreFixture;
 
 // A negative step runs against its channel's direction.
 TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveAndStaysAtTheBounds) {
-  steps("-5", "300", "100");
+  k.view.txtRed = "-5", k.view.txtGreen = "300", k.view.txtBlue = "100";
   k.RedValue = 12;
   std::vector<Components> seen;
   for (int i = 0; i < 6; ++i) {
@@ -47,34 +39,27 @@ TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveAndStaysAtTheBounds) {
                 {7, 255, 100}, {2, 0, 200}, {0, 255, 255}, {0, 0, 155}, {0, 255, 55}, {0, 0, 0}}));
 }
 
-TEST_F(Gradient, FractionalStepsRoundHalfToEvenOnlyWhenDrawn) {
-  steps("0", "0.5", "1.5");
+// The running components keep their fractions and their full precision.
+TEST_F(Gradient, OnlyTheColourDrawnIsRoundedHalfToEvenAndSnappedOnA16BitDisplay) {
+  k.view.txtRed = "0", k.view.txtGreen = "0.5", k.view.txtBlue = "1.5";
   k.StepGradient();  // green 0.5, blue 1.5
   EXPECT_EQ(canvas.ForeColor, packColour(255, 0, 2));
   k.StepGradient();  // green 1, blue 3
   k.StepGradient();  // green 1.5, blue 4.5
-  EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 4));
-  EXPECT_EQ(k.view.cmdColorBar, canvas.ForeColor);
-}
-
-TEST_F(Gradient, SixteenBitDisplaySnapsOnlyTheColourDrawn) {
+  EXPECT_TRUE(canvas.ForeColor == packColour(255, 2, 4) && k.view.cmdColorBar == canvas.ForeColor);
   platform.depth = 16;
-  steps("0", "0", "0");
-  k.RedValue = 200, k.GreenValue = 130, k.BlueValue = 254;
-  k.StepGradient();  // blue 254 stays below the bound
-  EXPECT_EQ(canvas.ForeColor, packColour(200, 128, 248));
-  EXPECT_EQ(k.GreenValue, 130);
+  k.RedValue = 200, k.GreenValue = 129.5, k.BlueValue = 252.5;
+  k.StepGradient();  // green 130, blue 254
+  EXPECT_TRUE(canvas.ForeColor == packColour(200, 128, 248) && k.GreenValue == 130);
 }
 
 TEST_F(Gradient, StepBoxesAreReadInTheUsersLocaleAndTextThatIsNotANumberCountsAsZero) {
-  steps("abc", "nan", "1e400");
-  k.StepGradient();
-  steps("", "inf", "-inf");
+  k.view.txtRed = "nan", k.view.txtGreen = "inf", k.view.txtBlue = "abc";
   k.StepGradient();
   EXPECT_EQ(canvas.ForeColor, Red);
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German));
-  steps("0", "2,5", "0");
+  k.view.txtGreen = "2,5";
   k.StepGradient();
   QLocale::setDefault(before);
   EXPECT_EQ(k.GreenValue, 2.5);
@@ -120,8 +105,7 @@ class ColourCommands : public CoreFixture {
 
 TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheCanvasColourOneTakesTheSnapshot) {
   k.CmdSetForeColor_Click();
-  EXPECT_EQ(platform.lastColourOffered, packColour(10, 20, 30));
-  EXPECT_TRUE(k.Undo.isNull());
+  EXPECT_TRUE(platform.lastColourOffered == packColour(10, 20, 30) && k.Undo.isNull());
   k.CmdSetBackColor_Click();
   EXPECT_EQ(platform.lastColourOffered, White);
   EXPECT_TRUE(drawingColourKept() && canvas.Image() == atClick);
@@ -141,40 +125,36 @@ TEST_F(ColourCommands, ChosenColoursRestartTheGradientAndSnapOnA16BitDisplay) {
   k.CmdSetForeColor_Click();
   EXPECT_TRUE(canvas.ForeColor == packColour(248, 128, 0) &&
               k.view.cmdColorBar == canvas.ForeColor);
-  EXPECT_EQ(components(), (Components{248, 128, 0}));
-  k.CmdSetBackColor_Click();
+  EXPECT_EQ(components(), Components(248, 128, 0));
+  k.CmdSetBackColor_Click();  // leaves the drawing colour's components alone
   EXPECT_TRUE(canvas.BackColor() == packColour(248, 128, 0) && !canvas.hasPicture());
-  EXPECT_EQ(components(), (Components{248, 128, 0}));  // the canvas colour leaves them alone
+  EXPECT_EQ(components(), Components(248, 128, 0));
 }
 
-TEST_F(ColourCommands, ColourBarMiddleOnlyLiftsThePenRightPaintsTheCanvasLeftTheDrawingColour) {
-  platform.randoms = {0.5f, 0.99999994f, 0.0f, 0.5f, 0.25f, 0.75f};
+// On a 16-bit display the random components reach 256, packed as full intensity, which a
+// gradient step holds at 255 and turns down.
+TEST_F(ColourCommands, ColourBarMiddleLiftsThePenRightPaintsTheCanvasLeftPicksUpTo256) {
+  platform.randoms = {0.5f,        0.99999994f, 0.0f, 0.5f, 0.25f, 0.75f, 0.99999994f,
+                      0.99999994f, 0.99999994f, 0.5f, 0.5f, 0.03f, 0.03f};
   k.cmdColorBar_MouseDown(4, 0, 0, 0);
   EXPECT_TRUE(drawingColourKept() && k.PenUp && !k.StrokeStarted && k.Undo.isNull());
   penDown();
   k.cmdColorBar_MouseDown(2, 0, 0, 0);
   EXPECT_TRUE(drawingColourKept() && k.PenUp && !k.view.canvasFocusRequested);
-  EXPECT_FALSE(canvas.hasPicture());
+  EXPECT_TRUE(!canvas.hasPicture() && k.Undo == atClick);
   EXPECT_EQ(countPixels(packColour(128, 255, 0)), 1024 * 768);
-  EXPECT_TRUE(k.Undo == atClick);
   k.cmdColorBar_MouseDown(1, 0, 0, 0);
-  EXPECT_EQ(components(), (Components{128, 64, 192}));
-  EXPECT_TRUE(canvas.ForeColor == packColour(128, 64, 192) &&
+  EXPECT_TRUE(components() == Components(128, 64, 192) && directions() == 3);
+  EXPECT_TRUE(canvas.ForeColor == packColour(128, 64, 192) && k.view.canvasFocusRequested &&
               k.view.cmdColorBar == canvas.ForeColor);
-  EXPECT_TRUE(directions() == 3 && k.view.canvasFocusRequested);
-}
-
-TEST_F(ColourCommands, SixteenBitRandomComponentsReachTheTopValue256) {
   platform.depth = 16;
-  platform.randoms = {0.99999994f, 0.99999994f, 0.99999994f, 0.5f, 0.5f, 0.03f, 0.03f};
   k.cmdColorBar_MouseDown(1, 0, 0, 0);
-  EXPECT_EQ(components(), (Components{256, 256, 256}));
-  EXPECT_EQ(canvas.ForeColor, White);  // 256 is packed as full intensity
+  EXPECT_TRUE(components() == Components(256, 256, 256) && canvas.ForeColor == White);
   const double next[] = {k.RandomComponent(16, false), k.RandomComponent(16, true),
                          k.RandomComponent(16, false), k.RandomComponent(16, true)};
   EXPECT_THAT(next, ElementsAre(128, 128, 0, 4));
-  k.StepGradient();  // 256 plus a step is held at 255 and turned down
-  EXPECT_TRUE(components() == (Components{255, 255, 255}) && directions() == -3);
+  k.StepGradient();
+  EXPECT_TRUE(components() == Components(255, 255, 255) && directions() == -3);
 }
 
 TEST_F(ColourCommands, FrameIsEightPixelsWithTheThickestPenAndUndoTakesItAway) {

@@ -8,18 +8,22 @@ class Strokes : public CoreFixture {
     style < 3 ? k.sty_Click(style) : k.polyg_Click(4);
     setBrushSize(size);
   }
+  // Moves with the pen down, recording only what these moves draw.
+  void stroke(std::initializer_list<QPointF> moves) {
+    penDown();
+    canvas.ops.clear();
+    for (const QPointF p : moves) k.Canvas_MouseMove(0, 0, float(p.x()), float(p.y()));
+  }
 };
 using Polygons = Strokes;
 
 TEST_F(Strokes, EightCopiesInOrderAfterAStartingDotAndNothingWithThePenUp) {
   k.Canvas_MouseMove(0, 0, 90, 40);
   EXPECT_TRUE(canvas.ops.empty());
-  penDown();
-  k.Canvas_MouseMove(0, 0, 90, 40);
+  stroke({{90, 40}});
   ASSERT_EQ(canvas.ops.size(), 8u);
   for (const auto& op : canvas.ops) EXPECT_TRUE(op.x1 == op.x2 && op.y1 == op.y2);
-  canvas.ops.clear();
-  k.Canvas_MouseMove(0, 0, 100, 50);
+  stroke({{100, 50}});
   EXPECT_THAT(canvas.ops, ElementsAre(SegmentIs(90, 40, 100, 50), SegmentIs(-90, -40, -100, -50),
                                       SegmentIs(90, -40, 100, -50), SegmentIs(-90, 40, -100, 50),
                                       SegmentIs(40, 90, 50, 100), SegmentIs(-40, -90, -50, -100),
@@ -29,14 +33,12 @@ TEST_F(Strokes, EightCopiesInOrderAfterAStartingDotAndNothingWithThePenUp) {
 // The point of the program is symmetric pictures: every brush in eight-way mode must give a
 // picture with the square's eight symmetries to the pixel.
 TEST_F(Strokes, EightWayPicturesAreExactlySymmetricInPixels) {
-  const float path[][2] = {{37.3f, -12.9f}, {81.6f, 40.2f}, {143.1f, 47.7f}, {151, 190.4f}};
   for (int style = 0; style < 4; ++style) {
     for (int th : {0, 1, 7}) {
       canvas.setBackColor(White);
       chooseBrush(style, 23);
       k.th_Click(th);
-      penDown();
-      for (const auto& p : path) k.Canvas_MouseMove(0, 0, p[0], p[1]);
+      stroke({{37.3, -12.9}, {81.6, 40.2}, {143.1, 47.7}, {151, 190.4}});
       const QPoint c = canvas.toPixel(0, 0);
       auto at = [&](int x, int y) { return canvas.Image().pixel(c.x() + x, c.y() + y); };
       for (int b = -370; b <= 370; ++b)
@@ -52,8 +54,7 @@ TEST_F(Strokes, SquaresExtendRightAndDownCirclesCentreAndEchoesAreOffsetBeforeMi
   chooseBrush(1, 10);
   k.mir_Click(1);
   k.th_Click(2);
-  penDown();
-  k.Canvas_MouseMove(0, 0, 100, 50);
+  stroke({{100, 50}});
   EXPECT_THAT(canvas.ops,
               ElementsAre(SegmentIs(100, 50, 120, 70), SegmentIs(-100, -50, -120, -70),
                           SegmentIs(100, -50, 120, -70), SegmentIs(-100, 50, -120, 70)));
@@ -61,9 +62,7 @@ TEST_F(Strokes, SquaresExtendRightAndDownCirclesCentreAndEchoesAreOffsetBeforeMi
   EXPECT_TRUE(pixelAt(100, 60) == Red && pixelAt(110, 60) == White);  // hollow
   chooseBrush(2, 20);
   k.ToggleEcho();
-  penDown();
-  canvas.ops.clear();
-  k.Canvas_MouseMove(0, 0, 10, 20);
+  stroke({{10, 20}});
   ASSERT_EQ(canvas.ops.size(), 8u);
   EXPECT_THAT(canvas.ops[0], SegmentIs(10, 20, 20, 0));      // circles: centre and radius
   EXPECT_THAT(canvas.ops[4], SegmentIs(-140, -130, 20, 0));  // the echo
@@ -71,23 +70,17 @@ TEST_F(Strokes, SquaresExtendRightAndDownCirclesCentreAndEchoesAreOffsetBeforeMi
 }
 
 // Switched on mid-stroke, the echo starts 150 units behind the last point; its y moves in whole
-// units, halves rounding to even.
+// units, halves rounding to even. A new stroke's echo starts at its own pointer, not with a line
+// from where the last echo stroke ended.
 TEST_F(Strokes, EchoLineStartsBehindTheLastPointFollowsTheStrokeAndRestartsWithEachStroke) {
   k.mir_Click(0);
-  penDown();
-  k.Canvas_MouseMove(0, 0, 10.25f, 20.5f);
+  stroke({{10.25, 20.5}});
   k.ToggleEcho();
-  canvas.ops.clear();
-  k.Canvas_MouseMove(0, 0, 30, 40.6f);
+  stroke({{30, 40.6}});
   EXPECT_THAT(canvas.ops[1], SegmentIs(-139.75f, -130, -120, -109.4f));
   EXPECT_EQ(k.EchoLastY, -109);
-
-  // A new stroke elsewhere: its echo starts at its own pointer, not with a line from where the
-  // last echo stroke ended.
   k.th_Click(1);
-  penDown();
-  canvas.ops.clear();
-  k.Canvas_MouseMove(0, 0, 300, -200);
+  stroke({{300, -200}});
   EXPECT_THAT(canvas.ops,
               ElementsAre(SegmentIs(300, -200, 300, -200), SegmentIs(150, -350, 150, -350)));
 }
@@ -96,35 +89,25 @@ TEST_F(Strokes, EchoLineStartsBehindTheLastPointFollowsTheStrokeAndRestartsWithE
 TEST_F(Strokes, GradientStepsOncePerMoveSoAllCopiesShareAColour) {
   k.CmdGradient_Click();
   k.ToggleEcho();
-  penDown();
-  k.Canvas_MouseMove(0, 0, 10, 10);
-  k.Canvas_MouseMove(0, 0, 20, 10);
+  stroke({{10, 10}, {20, 10}});
   ASSERT_EQ(canvas.ops.size(), 32u);
   for (int i = 0; i < 32; ++i)
     EXPECT_EQ(canvas.ops[i].colour, i < 16 ? packColour(255, 2, 3) : packColour(254, 4, 6)) << i;
   k.sty_Click(1);
-  penDown();
-  k.Canvas_MouseMove(0, 0, 20, 10);
-  EXPECT_EQ(canvas.ops[32].colour, packColour(253, 6, 9));
-  EXPECT_EQ(canvas.ops[32].fillColour, packColour(254, 4, 6));
+  stroke({{20, 10}});
+  EXPECT_TRUE(canvas.ops[0].colour == packColour(253, 6, 9) &&
+              canvas.ops[0].fillColour == packColour(254, 4, 6));
 }
 
-TEST_F(Polygons, TriangleStartsRightTurnsDownwardAndItsCopiesMirror) {
+// The corners are turned step by step and the turning carries on from copy to copy, so every
+// outline of every copy must still close.
+TEST_F(Polygons, TriangleStartsRightAndTurnsDownwardAndEveryOutlineCloses) {
   k.mir_Click(0);
   k.DrawPolygon(100, 50, 3, 20);
   EXPECT_THAT(canvas.ops,
               ElementsAre(SegmentIs(120, 50, 120, 50), SegmentIs(120, 50, 90, 67.3205f),
                           SegmentIs(90, 67.3205f, 90, 32.6795f), SegmentIs(90, 32.6795f, 120, 50)));
-  canvas.ops.clear();
   k.mir_Click(2);
-  k.DrawPolygon(100, 50, 3, 20);
-  ASSERT_EQ(canvas.ops.size(), 32u);
-  EXPECT_THAT(canvas.ops[4], SegmentIs(-120, -50, -120, -50));  // copy 2 points left
-  EXPECT_THAT(canvas.ops[16], SegmentIs(50, 120, 50, 120));     // copy 5 points down
-}
-
-// The corners are turned step by step and the turning carries on from copy to copy.
-TEST_F(Polygons, EveryOutlineOfEveryCopyIsClosed) {
   for (int sides = 3; sides <= 10; ++sides) {
     canvas.ops.clear();
     k.DrawPolygon(-37, 81, sides, 350);
@@ -143,8 +126,7 @@ TEST_F(Polygons, BrushIsCentredOnThePointerRoundedHalfToEvenAndEchoedAt150) {
   setBrushSize(10);
   k.mir_Click(0);
   k.ToggleEcho();
-  penDown();
-  k.Canvas_MouseMove(0, 0, 20.5f, 29.5f);
+  stroke({{20.5, 29.5}});
   ASSERT_EQ(canvas.ops.size(), 10u);
   EXPECT_THAT(canvas.ops[0], SegmentIs(30, 30, 30, 30));
   EXPECT_THAT(canvas.ops[5], SegmentIs(-120, -120, -120, -120));
@@ -171,21 +153,15 @@ TEST_F(Selectors, EachButtonSetsItsStateMovesTheMarkLiftsThePenAndFocusesTheCanv
               marked(k.view.polyg, -1));
   for (int i = 0; i < 8; ++i) {
     click(&Kalyra::th_Click, i);
-    EXPECT_TRUE(k.Thickness == 2 * i + 1 && marked(k.view.th, i)) << i;
-  }
-  for (int i = 0; i < 8; ++i) {
     click(&Kalyra::polyg_Click, i);
-    EXPECT_TRUE(k.DrawStyle == 3 && k.PolySides == i + 3) << i;
-    EXPECT_TRUE(marked(k.view.polyg, i) && marked(k.view.sty, -1)) << i;
+    EXPECT_TRUE(marked(k.view.th, i) && marked(k.view.polyg, i) && marked(k.view.sty, -1)) << i;
+    EXPECT_TRUE(k.Thickness == 2 * i + 1 && k.PolySides == i + 3 && k.DrawStyle == 3) << i;
   }
   for (int i = 0; i < 3; ++i) {
     click(&Kalyra::sty_Click, i);
-    EXPECT_TRUE(k.DrawStyle == i && k.PolySides == 10) << i;  // the sides stay
-    EXPECT_TRUE(marked(k.view.sty, i) && marked(k.view.polyg, -1)) << i;
-  }
-  for (int i = 0; i < 3; ++i) {
     click(&Kalyra::mir_Click, i);
-    EXPECT_TRUE(k.MirrorMode == i && marked(k.view.mir, i)) << i;
+    EXPECT_TRUE(marked(k.view.sty, i) && marked(k.view.polyg, -1) && marked(k.view.mir, i)) << i;
+    EXPECT_TRUE(k.DrawStyle == i && k.PolySides == 10 && k.MirrorMode == i) << i;  // sides stay
   }
   k.th_Click(8), k.sty_Click(-1), k.polyg_Click(8), k.mir_Click(3);  // beyond the arrays
   EXPECT_TRUE(k.Thickness == 15 && k.DrawStyle == 2 && k.PolySides == 10 && k.MirrorMode == 2);

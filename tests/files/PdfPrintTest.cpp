@@ -71,7 +71,9 @@ class PdfPrint : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(PdfPrint, PortraitCopiesWithCalibrationLandWhereTheLayoutSays) {
+// Portrait with a calibration and two copies; landscape without a calibration, filling the
+// printable area.
+TEST_F(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
   QFile ini(dir.filePath("printer.ini"));
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
   ini.write(
@@ -80,9 +82,7 @@ TEST_F(PdfPrint, PortraitCopiesWithCalibrationLandWhereTheLayoutSays) {
   ini.close();
   const double h = 4.0 * himetric().height() / himetric().width();
   printAndCheck(false, 2, QRectF((8 - 4) / 2.0 - 0.5, (10 - h) / 2 - 1, 4, h));
-}
-
-TEST_F(PdfPrint, LandscapeWithoutCalibrationFillsThePrintableArea) {
+  ini.remove();
   printAndCheck(true, 1);
 }
 
