@@ -26,6 +26,11 @@ class CoreFixture : public ::testing::Test {
     k.view.ScrollSize = size;
     k.ScrollSize_Change();
   }
+  void fillAt(std::int16_t x, std::int16_t y, Colour colour) {
+    canvas.ForeColor = colour;
+    k.MouseX = x, k.MouseY = y;
+    k.FillAtPointer();
+  }
 
   // The pixel under a canvas point.
   Colour pixelAt(float x, float y) const {
