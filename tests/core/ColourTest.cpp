@@ -65,8 +65,8 @@ TEST_F(Gradient, StepBoxesAreReadInTheUsersLocaleAndTextThatIsNotANumberCountsAs
 
 TEST_F(Gradient, LeavingAStepBoxValidatesItsText) {
   const std::pair<const char*, const char*> cases[] = {
-      {"", "0"},          {"abc", "0"},     {"1000", "1000"}, {"-20", "-20"},  {"2.5", "2.5"},
-      {"1000.5", "1000"}, {"5000", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"},
+      {"", "0"},      {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
+      {"2.5", "2.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"},
   };
   for (const auto& [typed, kept] : cases) {
     k.view.txtGreen = typed;
@@ -155,11 +155,9 @@ TEST_F(ColourCommands, ColourBarMiddleLiftsThePenRightPaintsTheCanvasLeftPicksUp
   EXPECT_TRUE(components() == Components(255, 255, 255) && directions() == -3);
 }
 
-TEST_F(ColourCommands, FrameIsEightPixelsWithTheThickestPenAndUndoTakesItAway) {
-  k.th_Click(7);
-  penDown();
-  k.Canvas_MouseMove(0, 0, 0, 0);
-  const QImage before = canvas.Image().copy();
+// The pen width chosen is put back afterwards and a stroke in progress goes on.
+TEST_F(ColourCommands, FrameIsEightPixelsInTheDrawingColourAndUndoTakesItAway) {
+  canvas.DrawWidth = 15;
   canvas.ops.clear();
   k.CmdFrame_Click();
   const float w = canvas.ScaleWidth / 2;
@@ -168,5 +166,5 @@ TEST_F(ColourCommands, FrameIsEightPixelsWithTheThickestPenAndUndoTakesItAway) {
   for (const auto& op : canvas.ops) EXPECT_TRUE(op.width == 8 && op.colour == canvas.ForeColor);
   EXPECT_TRUE(canvas.DrawWidth == 15 && !k.PenUp);
   k.RestoreUndoSnapshot();
-  EXPECT_TRUE(canvas.Image() == before);
+  EXPECT_TRUE(canvas.Image() == atClick);
 }

@@ -17,9 +17,10 @@ class Strokes : public CoreFixture {
 };
 using Polygons = Strokes;
 
-TEST_F(Strokes, EightCopiesInTheirOrderAndNothingWithThePenUp) {
-  k.Canvas_MouseMove(0, 0, 90, 40);
-  EXPECT_TRUE(canvas.ops.empty());
+// The pointer, in whole units, is where fills, picks and polygons act.
+TEST_F(Strokes, EightCopiesInTheirOrderAndWithThePenUpOnlyThePointerRoundedHalfToEven) {
+  k.Canvas_MouseMove(0, 0, 20.5f, 29.5f);
+  EXPECT_TRUE(canvas.ops.empty() && k.MouseX == 20 && k.MouseY == 30);
   stroke({{90, 40}});  // the first move draws dots, as the echo test shows
   stroke({{100, 50}});
   EXPECT_THAT(canvas.ops, ElementsAre(SegmentIs(90, 40, 100, 50), SegmentIs(-90, -40, -100, -50),
@@ -119,17 +120,6 @@ TEST_F(Polygons, TriangleStartsRightAndTurnsDownwardAndEveryOutlineCloses) {
   }
 }
 
-TEST_F(Polygons, BrushIsCentredOnThePointerRoundedHalfToEvenAndEchoedAt150) {
-  k.polyg_Click(1);
-  setBrushSize(10);
-  k.mir_Click(0);
-  k.ToggleEcho();
-  stroke({{20.5, 29.5}});
-  ASSERT_EQ(canvas.ops.size(), 10u);
-  EXPECT_THAT(canvas.ops[0], SegmentIs(30, 30, 30, 30));
-  EXPECT_THAT(canvas.ops[5], SegmentIs(-120, -120, -120, -120));
-}
-
 class Selectors : public CoreFixture {
  protected:
   // Button `i` (none when -1) is yellow and all others white.
@@ -146,7 +136,7 @@ class Selectors : public CoreFixture {
   }
 };
 
-TEST_F(Selectors, EachButtonSetsItsStateMovesTheMarkLiftsThePenAndFocusesTheCanvas) {
+TEST_F(Selectors, EachButtonMovesTheMarkLiftsThePenAndFocusesTheCanvas) {
   EXPECT_TRUE(marked(k.view.sty, 0) && marked(k.view.th, 1) && marked(k.view.mir, 2) &&
               marked(k.view.polyg, -1));
   for (int i = 0; i < 8; ++i) {

@@ -20,10 +20,8 @@ class FakePlatform : public Platform {
   int seeds = 0;
 
   // File dialogs: the answers, and every request seen.
-  std::deque<std::optional<QString>> openAnswers;
-  std::deque<std::optional<QString>> saveAnswers;
-  std::vector<FileDialogRequest> openRequests;
-  std::vector<FileDialogRequest> saveRequests;
+  std::deque<std::optional<QString>> openAnswers, saveAnswers;
+  std::vector<FileDialogRequest> openRequests, saveRequests;
 
   double dpi = 96;
 
