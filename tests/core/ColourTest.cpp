@@ -51,7 +51,7 @@ TEST_F(Gradient, OnlyTheColourDrawnIsRoundedHalfToEvenAndSnappedOnA16BitDisplay)
   EXPECT_TRUE(canvas.ForeColor == packColour(200, 128, 248) && k.GreenValue == 130);
 }
 
-TEST_F(Gradient, StepBoxesAreReadInTheUsersLocaleAndTextThatIsNotANumberCountsAsZero) {
+TEST_F(Gradient, StepBoxesAreReadInTheUsersLocaleNonNumbersCountAsZeroAndLeavingValidates) {
   k.view.txtRed = "nan", k.view.txtGreen = "inf", k.view.txtBlue = "abc";
   k.StepGradient();
   EXPECT_EQ(canvas.ForeColor, Red);
@@ -61,9 +61,8 @@ TEST_F(Gradient, StepBoxesAreReadInTheUsersLocaleAndTextThatIsNotANumberCountsAs
   k.StepGradient();
   QLocale::setDefault(before);
   EXPECT_EQ(k.GreenValue, 2.5);
-}
 
-TEST_F(Gradient, LeavingAStepBoxValidatesItsText) {
+  // Leaving a box validates its text.
   const std::pair<const char*, const char*> cases[] = {
       {"", "0"},      {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
       {"2.5", "2.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"},
@@ -101,7 +100,9 @@ class ColourCommands : public CoreFixture {
   QImage atClick;
 };
 
-TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheCanvasColourOneTakesTheSnapshot) {
+// A chosen drawing colour restarts the gradient, even when it is the same colour; a 16-bit
+// display snaps both colours.
+TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheSnapshotChosenColoursApplySnapped) {
   k.CmdSetForeColor_Click();
   EXPECT_TRUE(platform.lastColourOffered == packColour(10, 20, 30) && k.Undo.isNull());
   k.CmdSetBackColor_Click();
@@ -112,9 +113,7 @@ TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheCanvasColourOneTakesTh
   k.Canvas_MouseMove(0, 0, 200, 200);
   k.RestoreUndoSnapshot();
   EXPECT_TRUE(canvas.Image() == atClick);
-}
 
-TEST_F(ColourCommands, ChosenColoursRestartTheGradientAndSnapOnA16BitDisplay) {
   platform.colourAnswers = {packColour(10, 20, 30), packColour(250, 130, 7),
                             packColour(250, 130, 7)};
   k.CmdSetForeColor_Click();  // the same colour still restarts the gradient

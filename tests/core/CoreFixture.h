@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 #include <set>
 #include <span>
 
@@ -46,9 +47,8 @@ class CoreFixture : public ::testing::Test {
     return int(std::ranges::count_if(pixels(), [c](QRgb p) { return fromQRgb(p) == c; }));
   }
   std::set<Colour> coloursUsed() const {
-    std::set<Colour> colours;
-    for (const QRgb p : pixels()) colours.insert(fromQRgb(p));
-    return colours;
+    const auto colours = pixels() | std::views::transform(fromQRgb);
+    return {colours.begin(), colours.end()};
   }
 
   FakePlatform platform;

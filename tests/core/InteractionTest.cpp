@@ -60,7 +60,9 @@ TEST_F(Presses, LeftTogglesThePenRightTogglesThePanelMiddlePicksInFillModeLeftFi
   EXPECT_TRUE(canvas.fills.size() == 16u && !k.PenUp);
 }
 
-TEST_F(Keys, CtrlKFlipsExitAndPrintAtOnceWhenShownAndAtTheNextShowWhenHidden) {
+// Ctrl+K flips whether Exit and Print belong on the panel: at once while it is shown, at the
+// next show while it is hidden.
+TEST_F(Keys, EachKeyDoesItsOneThingAndOthersNothing) {
   const auto exitAndPrint = [&] {
     return k.view.isVisible(Control::CmdExit) + k.view.isVisible(Control::CmdPrint);
   };
@@ -75,9 +77,7 @@ TEST_F(Keys, CtrlKFlipsExitAndPrintAtOnceWhenShownAndAtTheNextShowWhenHidden) {
   EXPECT_EQ(exitAndPrint(), 0);
   k.HidePanel();
   EXPECT_EQ(std::ranges::count(k.view.visible, true), 0);
-}
 
-TEST_F(Keys, EachKeyDoesItsOneThingAndOthersNothing) {
   k.Canvas_KeyPress('s');
   k.Canvas_KeyPress('S');
   EXPECT_TRUE(!k.EchoOn && k.view.Label1ForeColor == Black);
