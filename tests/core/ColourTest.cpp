@@ -5,16 +5,13 @@
 
 using ::testing::ElementsAre;
 
-// Negative halves must round to even too, or mirrored values would round apart.
-TEST(Rounding, HalvesGoToTheEvenNeighbourAndSixteenBitValuesStopAtTheirLimits) {
+// Negative halves must round to even too, or mirrored values would round apart. A 16-bit display
+// shows 5 bits of red and blue and 6 of green, but full intensity stays full.
+TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBlueOrder) {
   const double cases[][2] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.5000001, 3}, {0.5, 0}};
   for (const auto& [value, rounded] : cases) EXPECT_EQ(toInt16(value), rounded) << value;
   EXPECT_TRUE(toInt16(40000) == 32767 && toInt16(-40000) == -32768 && toInt16(NAN) == -32768);
   EXPECT_EQ(toInt32(1e12), 2147483647);
-}
-
-// A 16-bit display shows 5 bits of red and blue and 6 of green, but full intensity stays full.
-TEST(ColourPacking, PackRoundsHalfToEvenInRedGreenBlueOrderAndSnapKeepsFullIntensity) {
   EXPECT_EQ(packColour(2.5, 3.5, 255), 2 + 256 * 4 + 65536 * 255);
   EXPECT_EQ(toQRgb(packColour(10, 20, 30)), qRgb(10, 20, 30));
   EXPECT_EQ(fromQRgb(qRgb(10, 20, 30)), packColour(10, 20, 30));
@@ -27,14 +24,12 @@ using Gradient = CoreFixture;
 TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveAndStaysAtTheBounds) {
   k.view.txtRed = "-5", k.view.txtGreen = "300", k.view.txtBlue = "100";
   k.RedValue = 12;
-  std::vector<Components> seen;
-  for (int i = 0; i < 6; ++i) {
+  const Components expected[] = {{7, 255, 100}, {2, 0, 200},  {0, 255, 255},
+                                 {0, 0, 155},   {0, 255, 55}, {0, 0, 0}};
+  for (int step = 0; step < 6; ++step) {
     k.StepGradient();
-    seen.push_back({k.RedValue, k.GreenValue, k.BlueValue});
+    EXPECT_TRUE(Components(k.RedValue, k.GreenValue, k.BlueValue) == expected[step]) << step;
   }
-  EXPECT_EQ(seen,
-            (std::vector<Components>{
-                {7, 255, 100}, {2, 0, 200}, {0, 255, 255}, {0, 0, 155}, {0, 255, 55}, {0, 0, 0}}));
 }
 
 // The running components keep their fractions and their full precision.

@@ -115,13 +115,7 @@ TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
 }
 
 // A picture is recognised by its content, not its name; what can't be read leaves the canvas.
-TEST_F(PictureFiles, OtherFormatsLoadAndWhatIsNoPictureIsRefusedByName) {
-  QImage small(8, 6, QImage::Format_RGB32);
-  small.fill(qRgb(0, 128, 0));
-  ASSERT_TRUE(small.save(path("small.png")));
-  EXPECT_EQ(k.openPictureAtStart(path("small.png")), std::nullopt);
-  EXPECT_EQ(countPixels(packColour(0, 128, 0)), 48);
-
+TEST_F(PictureFiles, WhatIsNoPictureIsRefusedByNameAndLeavesTheCanvas) {
   writeFile(path("notes.bmp"), "just some text, not a picture");
   const QImage before = canvas.Image();
   platform.openAnswers = {path("notes.bmp")};
