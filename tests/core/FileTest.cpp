@@ -202,12 +202,11 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
   EXPECT_EQ(iniValue("[S]\nA=" + QByteArray(45, '7') + "\n", u"S", u"A"), QString(40, u'7'));
 
   // Numbers are the leading decimal number, or zero.
-  EXPECT_DOUBLE_EQ(leadingNumber(u"8.5 inches"), 8.5);
-  EXPECT_DOUBLE_EQ(leadingNumber(u"  -0.25"), -0.25);
-  EXPECT_DOUBLE_EQ(leadingNumber(u"+1e1x"), 10);
-  EXPECT_DOUBLE_EQ(leadingNumber(u"1 0 . 5"), 10.5);
-  EXPECT_DOUBLE_EQ(leadingNumber(u".5e"), 0.5);
-  EXPECT_DOUBLE_EQ(leadingNumber(u"8,5"), 8);  // a comma is never a decimal point
+  // Blanks are skipped even inside the number; a comma is never a decimal point.
+  const std::pair<const char16_t*, double> numbers[] = {{u"8.5 inches", 8.5}, {u"  -0.25", -0.25},
+                                                        {u"+1e1x", 10},       {u"1 0 . 5", 10.5},
+                                                        {u".5e", 0.5},        {u"8,5", 8}};
+  for (const auto& [text, number] : numbers) EXPECT_DOUBLE_EQ(leadingNumber(text), number);
   for (const char16_t* none :
        {u"False", u"", u"-", u".", u"inf", u"nan", u"-inf", u"1e999", u"\u0661", u"0x10"})
     EXPECT_DOUBLE_EQ(leadingNumber(none), 0) << QString::fromUtf16(none).toStdString();

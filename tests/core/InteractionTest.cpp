@@ -76,6 +76,7 @@ TEST_F(Keys, EachKeyDoesItsOneThingAndOthersNothing) {
   k.ShowPanel();
   EXPECT_EQ(exitAndPrint(), 0);
   k.HidePanel();
+  k.Canvas_KeyPress(11);
   EXPECT_EQ(std::ranges::count(k.view.visible, true), 0);
 
   k.Canvas_KeyPress('s');
@@ -161,11 +162,12 @@ TEST_F(Fills, MirrorImagesAreFilledFromTheSurfaceColourReadOnceAtThePointer) {
   fillAt(200, 100, Blue);
   EXPECT_TRUE(pixelAt(-200, 100) == Blue && pixelAt(100, 200) == White);
   k.mir_Click(2);
-  fillAt(100, 200, Blue);  // the four circles already blue are not the surface colour now
+  fillAt(100, 200, Yellow);  // the four circles already blue are not the surface colour now
   ASSERT_EQ(canvas.fills.size(), 12u);
   for (int copy = 0; copy < 8; ++copy) {
     const auto p = mirrorCopy(copy, 100.0f, 200.0f);
-    EXPECT_TRUE(canvas.fills[4 + copy] == canvas.toPixel(p.x, p.y) && pixelAt(p.x, p.y) == Blue)
+    EXPECT_TRUE(canvas.fills[4 + copy] == canvas.toPixel(p.x, p.y) &&
+                pixelAt(p.x, p.y) == (copy < 4 ? Yellow : Blue))
         << copy;
   }
   EXPECT_EQ(pixelAt(0, 0), White);
@@ -173,7 +175,7 @@ TEST_F(Fills, MirrorImagesAreFilledFromTheSurfaceColourReadOnceAtThePointer) {
   const QImage before = canvas.Image().copy();
   canvas.takeDirty();
   penDown();
-  fillAt(100, 200, Blue);
+  fillAt(100, 200, Yellow);
   EXPECT_TRUE(canvas.Image() == before && k.Undo == before && canvas.takeDirty().isEmpty());
   EXPECT_TRUE(!k.PenUp && canvas.FillStyle == 1);  // filling never lifts the pen
 }

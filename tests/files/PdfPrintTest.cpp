@@ -74,8 +74,8 @@ TEST_F(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
   QFile ini(dir.filePath("printer.ini"));
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly) &&
               ini.write("[Parms]\nPaper_Width=8\nPaper_Height=10\nPrinted_Width=4\n"
-                        "Printed_Height=5\nWidth_Offset=0.5\nHeight_Offset=1\n") > 0);
-  ini.close();
+                        "Printed_Height=5\nWidth_Offset=0.5\nHeight_Offset=1\n") > 0 &&
+              ini.flush());
   const double h = 4.0 * himetric().height() / himetric().width();
   printAndCheck(false, 2, QRectF((8 - 4) / 2.0 - 0.5, (10 - h) / 2 - 1, 4, h));
   ini.remove();
