@@ -95,8 +95,9 @@ class ColourCommands : public CoreFixture {
   QImage atClick;
 };
 
-// A chosen drawing colour restarts the gradient, even when it is the same colour; a 16-bit
-// display snaps both colours.
+// Cancelling leaves everything as it was, except that the canvas colour's snapshot is taken
+// before its dialog opens. A chosen drawing colour restarts the gradient, even when it is the
+// same colour; a 16-bit display snaps both colours.
 TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheSnapshotChosenColoursApplySnapped) {
   k.CmdSetForeColor_Click();
   EXPECT_TRUE(platform.lastColourOffered == packColour(10, 20, 30) && k.Undo.isNull());
