@@ -3,8 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <ranges>
 #include <set>
+#include <span>
 
 #include "Kalyra.h"
 #include "canvas/Mirror.h"
@@ -20,29 +23,32 @@ class CoreFixture : public ::testing::Test {
   }
 
   void penDown() { k.PenUp = false; }
+  void setBrushSize(int size) {
+    k.view.ScrollSize = size;
+    k.ScrollSize_Change();
+  }
+  void fillAt(std::int16_t x, std::int16_t y, Colour colour) {
+    canvas.ForeColor = colour;
+    k.MouseX = x, k.MouseY = y;
+    k.FillAtPointer();
+  }
 
   // The pixel under a canvas point.
   Colour pixelAt(float x, float y) const {
-    const QPoint p = canvas.toPixel(x, y);
-    return fromQRgb(canvas.Image().pixel(p));
+    return fromQRgb(canvas.Image().pixel(canvas.toPixel(x, y)));
   }
 
+  // Every pixel of the canvas: a 32-bit picture's rows follow one another without padding.
+  std::span<const QRgb> pixels() const {
+    const QImage& image = canvas.Image();
+    return {reinterpret_cast<const QRgb*>(image.constBits()), std::size_t(image.sizeInBytes() / 4)};
+  }
   int countPixels(Colour c) const {
-    const QImage& image = canvas.Image();
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-      for (int x = 0; x < image.width(); ++x) n += (row[x] & 0xffffff) == (toQRgb(c) & 0xffffff);
-    }
-    return n;
+    return int(std::ranges::count_if(pixels(), [c](QRgb p) { return fromQRgb(p) == c; }));
   }
-
   std::set<Colour> coloursUsed() const {
-    std::set<Colour> colours;
-    const QImage& image = canvas.Image();
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) colours.insert(fromQRgb(image.pixel(x, y)));
-    return colours;
+    const auto colours = pixels() | std::views::transform(fromQRgb);
+    return {colours.begin(), colours.end()};
   }
 
   FakePlatform platform;

@@ -6,7 +6,8 @@
 
 #include "platform/Platform.h"
 
-// Answers the program's questions to the machine from values the test sets.
+// Answers the program's questions to the machine from values the test sets. Dialog answers are
+// handed out in order; nullopt, or no answer left, is a cancelled dialog.
 class FakePlatform : public Platform {
  public:
   QSize screen{1024, 768};
@@ -14,16 +15,13 @@ class FakePlatform : public Platform {
   double clock = 0;
   std::deque<float> randoms;  // handed out in order; 0 when none are left
   QString directory = QStringLiteral("/home/user/pictures");
-  std::deque<std::optional<Colour>> colourAnswers;  // nullopt: the dialog is cancelled
+  std::deque<std::optional<Colour>> colourAnswers;
   std::optional<Colour> lastColourOffered;
   int seeds = 0;
 
-  // File dialogs: answers handed out in order (nullopt: cancelled; none left: cancelled), and
-  // every request seen.
-  std::deque<std::optional<QString>> openAnswers;
-  std::deque<std::optional<QString>> saveAnswers;
-  std::vector<FileDialogRequest> openRequests;
-  std::vector<FileDialogRequest> saveRequests;
+  // File dialogs: the answers, and every request seen.
+  std::deque<std::optional<QString>> openAnswers, saveAnswers;
+  std::vector<FileDialogRequest> openRequests, saveRequests;
 
   double dpi = 96;
 
@@ -43,28 +41,20 @@ class FakePlatform : public Platform {
   int displayColourDepth() override { return depth; }
   double clockSeconds() override { return clock; }
   void seedRandomFromClock() override { ++seeds; }
-  float randomSingle() override {
-    if (randoms.empty()) return 0;
-    const float r = randoms.front();
-    randoms.pop_front();
-    return r;
-  }
+  float randomSingle() override { return next(randoms); }
   QString currentDirectory() override { return directory; }
   void setCurrentDirectory(const QString& path) override { directory = path; }
   std::optional<Colour> chooseColour(Colour initial) override {
     lastColourOffered = initial;
-    if (colourAnswers.empty()) return std::nullopt;
-    const auto answer = colourAnswers.front();
-    colourAnswers.pop_front();
-    return answer;
+    return next(colourAnswers);
   }
   std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override {
     openRequests.push_back(request);
-    return nextAnswer(openAnswers);
+    return next(openAnswers);
   }
   std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override {
     saveRequests.push_back(request);
-    return nextAnswer(saveAnswers);
+    return next(saveAnswers);
   }
   double logicalDpi() override { return dpi; }
   std::optional<PrintSetup> choosePrinter() override {
@@ -73,18 +63,21 @@ class FakePlatform : public Platform {
   }
   std::optional<QString> printImage(const QImage& picture, const QRectF& inches,
                                     const PrintSetup& setup) override {
-    if (printFailure) return printFailure;
-    printed.push_back({picture, inches, setup});
-    return std::nullopt;
+    if (!printFailure) printed.push_back({picture, inches, setup});
+    return printFailure;
   }
 
  private:
-  static std::optional<QString> nextAnswer(std::deque<std::optional<QString>>& answers) {
-    std::optional<QString> answer;
-    if (!answers.empty()) {
-      answer = std::move(answers.front());
-      answers.pop_front();
+  // The next value in the queue; a value-initialised one (0, nullopt) when none is left.
+  // Assigned rather than copy-initialised: GCC's Release builds otherwise warn that a copied
+  // optional<QString> may be used uninitialised.
+  template <typename T>
+  static T next(std::deque<T>& queue) {
+    T value{};
+    if (!queue.empty()) {
+      value = std::move(queue.front());
+      queue.pop_front();
     }
-    return answer;
+    return value;
   }
 };

@@ -9,8 +9,7 @@
 // from (1, 1) and rows hold only short runs, the hard case for a flood fill.
 inline void drawMaze(QImage& image, QRgb wall, QRgb corridor, unsigned seed) {
   image.fill(wall);
-  const int wide = (image.width() - 1) / 2;
-  const int high = (image.height() - 1) / 2;
+  const int wide = (image.width() - 1) / 2, high = (image.height() - 1) / 2;
   if (wide < 1 || high < 1) return;
   std::vector<bool> seen(std::size_t(wide) * high);
   std::mt19937 random(seed);

@@ -13,8 +13,7 @@ class RecordingSurface : public Surface {
     Kind kind;
     float x1, y1, x2, y2;  // for a circle: centre and radius in x2
     Colour colour;
-    int width;
-    int fillStyle;
+    int width, fillStyle;
     Colour fillColour;
   };
 

@@ -29,9 +29,6 @@ class ScratchMount {
                                options_.constData()) == 0;
   }
 
-  static constexpr const char* whyNot =
-      "mounting a scratch tmpfs is not allowed here (needs root with CAP_SYS_ADMIN)";
-
  private:
   QByteArray folder_;
   QByteArray options_;

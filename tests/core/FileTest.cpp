@@ -1,0 +1,310 @@
+#include <sys/stat.h>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <random>
+#include <tuple>
+
+#include "core/CoreFixture.h"
+#include "files/BmpWriter.h"
+#include "files/IniReader.h"
+#include "files/PictureFile.h"
+#include "files/PrintLayout.h"
+#include "support/ScratchMount.h"
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A letter-size sheet printed with a quarter-inch left and a half-inch top margin, the picture
+// at most 8 × 10 inches.
+const char* LetterIni =
+    "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\nPrinted_Height=10\n"
+    "Width_Offset=0.25\nHeight_Offset=0.5\n";
+
+void expectRect(const QRectF& r, double x, double y, double w, double h) {
+  const double got[] = {r.x(), r.y(), r.width(), r.height()}, want[] = {x, y, w, h};
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 5e-5) << "xywh"[i];
+}
+
+}  // namespace
+
+// The program with a fresh folder of its own.
+class InFolder : public CoreFixture {
+ protected:
+  InFolder() { EXPECT_TRUE(dir.isValid()); }
+  QString path(const QString& name) const { return dir.filePath(name); }
+  QTemporaryDir dir;
+};
+
+class PictureFiles : public InFolder {
+ protected:
+  PictureFiles() {
+    platform.directory = dir.path();
+    k.ProgramDir = QStringLiteral("/start");
+    canvas.ForeColor = packColour(10, 20, 200);
+    canvas.Circle(100, -50, 90);
+  }
+  bool names(const std::optional<Notice>& notice, const QString& file) const {
+    return notice && notice->text.contains(QDir::toNativeSeparators(path(file)));
+  }
+};
+
+// The dialogs open in the folder used last and propose the last name; a name without ".bmp"
+// is used as typed. Every pixel saved comes back as the background.
+TEST_F(PictureFiles, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
+  QDir(dir.path()).mkdir("other");
+  const QImage drawn = canvas.Image();
+  platform.saveAnswers = {path("other/pic.bmp")};
+  EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
+  const FileDialogRequest& save = platform.saveRequests.at(0);
+  EXPECT_EQ(save.title + save.filter + save.directory + save.proposedName,
+            "SaveBitmap Files (*.bmp)" + dir.path());
+  EXPECT_EQ(QImage(path("other/pic.bmp")).convertToFormat(QImage::Format_RGB32), drawn);
+  EXPECT_TRUE(platform.directory == path("other") && k.ProgramDir == "/start");
+
+  QFile::copy(path("other/pic.bmp"), path("other/copy"));
+  canvas.setBackColor(Yellow);
+  platform.openAnswers = {QStringLiteral("copy")};
+  EXPECT_EQ(k.cmdOpen_Click(), std::nullopt);
+  const FileDialogRequest& open = platform.openRequests.at(0);
+  EXPECT_EQ(open.title + open.directory + open.proposedName,
+            "Open" + path("other") + path("other/pic.bmp"));
+  EXPECT_EQ(k.PictureFileName, path("other/copy"));
+  EXPECT_EQ(canvas.Image(), drawn);
+}
+
+TEST_F(PictureFiles, CancelChangesNothingButLiftsThePenAndFocusesTheCanvas) {
+  k.PictureFileName = path("old.bmp");
+  const QImage before = canvas.Image();
+  for (bool save : {false, true}) {
+    k.PenUp = false, k.view.canvasFocusRequested = false;
+    EXPECT_EQ(save ? k.CmdSave_Click() : k.cmdOpen_Click(), std::nullopt);
+    EXPECT_TRUE(k.PenUp && k.view.canvasFocusRequested);
+    EXPECT_TRUE(k.PictureFileName == path("old.bmp") && platform.directory == dir.path());
+    EXPECT_EQ(canvas.Image(), before);
+  }
+  // Confirmed without a name: nothing more happens, not even the focus.
+  platform.openAnswers = {QString()};
+  k.view.canvasFocusRequested = false;
+  EXPECT_EQ(k.cmdOpen_Click(), std::nullopt);
+  EXPECT_TRUE(!k.view.canvasFocusRequested && k.PictureFileName == path("old.bmp"));
+}
+
+TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
+  QImage picture(3, 2, QImage::Format_RGB32);  // 9 bytes a row, padded to 12
+  picture.setDotsPerMeterX(3780);
+  for (int i = 0; i < 6; ++i) picture.setPixel(i % 3, i / 3, qRgb(3 * i + 1, 3 * i + 2, 3 * i + 3));
+  // File size 78, pixels at 54; a 40-byte header, 3 × 2 bottom-up, 1 plane, 24 bits, no
+  // compression, 24 pixel bytes, 3780 dots a metre, no palette; then the rows, bottom first.
+  EXPECT_EQ(encodeBmp24(picture),
+            QByteArray::fromHex("424d4e0000000000000036000000"
+                                "280000000300000002000000010018000000000018000000"
+                                "c40e0000c40e00000000000000000000"
+                                "0c0b0a0f0e0d121110000000030201060504090807000000"));
+}
+
+// A picture is recognised by its content, not its name; what can't be read leaves the canvas.
+TEST_F(PictureFiles, WhatIsNoPictureIsRefusedByNameAndLeavesTheCanvas) {
+  writeFile(path("notes.bmp"), "just some text, not a picture");
+  const QImage before = canvas.Image();
+  platform.openAnswers = {path("notes.bmp")};
+  EXPECT_TRUE(names(k.cmdOpen_Click(), "notes.bmp"));
+  EXPECT_EQ(k.PictureFileName, path("notes.bmp"));
+  EXPECT_TRUE(names(k.openPictureAtStart(path("missing.bmp")), "missing.bmp"));
+  ASSERT_EQ(::mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
+  EXPECT_TRUE(k.openPictureAtStart(path("pipe.bmp")));  // refused at once, never waited on
+  EXPECT_EQ(canvas.Image(), before);
+}
+
+// Under the sanitizers this also shows that no broken file makes the decoder read or write out
+// of bounds, and that none leaks. Qt's own allocation limit can be lifted from the environment;
+// ours still holds, before anything is decoded.
+TEST(PictureRead, ValidBitmapsLoadWholeBrokenOnesAreRefusedOrReadAndHugeOnesRefused) {
+  for (const char* folder : {"g", "b"}) {
+    const QDir dir(QStringLiteral(KALYRA_TESTDATA "/bmpsuite/") + folder);
+    const QStringList files = dir.entryList({"*.bmp"}, QDir::Files);
+    ASSERT_GE(files.size(), 15) << dir.path().toStdString();
+    for (const QString& file : files) {
+      const PictureRead read = readPicture(dir.filePath(file));
+      EXPECT_TRUE(*folder == 'g' ? read.picture && *read.picture == QImage(dir.filePath(file))
+                                 : read.picture || !read.whyNot.isEmpty())
+          << file.toStdString() << ": " << read.whyNot.toStdString();
+    }
+  }
+  QTemporaryDir dir;
+  const int qtLimit = QImageReader::allocationLimit();
+  QImageReader::setAllocationLimit(0);
+  for (const QSize claimed : {QSize(MaxPictureSide + 1, 10), QSize(9000, 8000)}) {
+    QByteArray bmp = encodeBmp24(QImage(1, 1, QImage::Format_RGB32));
+    qToLittleEndian<qint32>(claimed.width(), bmp.data() + 18);
+    qToLittleEndian<qint32>(claimed.height(), bmp.data() + 22);
+    writeFile(dir.filePath("bomb.bmp"), bmp);
+    const PictureRead read = readPicture(dir.filePath("bomb.bmp"));
+    EXPECT_TRUE(!read.picture && read.whyNot.contains("larger than")) << read.whyNot.toStdString();
+  }
+  QImageReader::setAllocationLimit(qtLimit);
+}
+
+// The old file of that name stays byte for byte, and no temporary file is left beside it. Root
+// ignores folder permissions, so for root the read-only folder is a read-only mount; a full disk
+// always needs the mount (the canvas takes 2.3 MB).
+TEST_F(PictureFiles, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
+  writeFile(path("plain"), "a file, not a folder");
+  platform.saveAnswers = {path("plain/pic.bmp")};
+  EXPECT_TRUE(names(k.CmdSave_Click(), "plain/pic.bmp"));
+  const QByteArray old = encodeBmp24(QImage(40, 30, QImage::Format_RGB32));
+  const bool root = ::geteuid() == 0;
+  for (const bool full : {false, true}) {
+    const QString folder = path(full ? "full" : "readonly");
+    ScratchMount disk(folder, full ? 256 * 1024 : 4 * 1024 * 1024);
+    if (!disk.mounted() && (root || full)) GTEST_SKIP() << "mounting a tmpfs needs CAP_SYS_ADMIN";
+    writeFile(folder + "/pic.bmp", old);
+    ASSERT_TRUE(full || (root ? disk.makeReadOnly()
+                              : QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner)));
+    platform.saveAnswers = {folder + "/pic.bmp"};
+    EXPECT_TRUE(names(k.CmdSave_Click(), QDir(folder).dirName() + "/pic.bmp")) << full;
+    EXPECT_EQ(contentOf(folder + "/pic.bmp"), old) << full;
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"pic.bmp"}) << full;
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+}
+
+// Comments start with ";"; a lone CR ends a line too; a key before any section belongs to none.
+TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairNumbersLead) {
+  const char* ini =
+      "\xEF\xBB\xBF[Parms]\r\n  paper_WIDTH  =   8.5 inches  \r\n;Printed_Height=1\n"
+      "  ; Paper_Height=2\n\tPrinted_Height\t=\t10\r\nPRINTED_HEIGHT=4\n[parms]\nPaper_Height=6\n";
+  const char* cases[][4] = {
+      {ini, "PARMS", "Paper_Width", "8.5 inches"},
+      {ini, "parms", "printed_height", "10"},
+      {ini, "Parms", "Paper_Height", "False"},
+      {"[Parms\rA=1\r[B]\rA=2", "Parms", "A", "1"},
+      {"[ Parms ]\nA = x = y\n", "Parms", "A", "x = y"},
+      {"A=8\n[Parms]\nA\n", "Parms", "A", "False"},
+      {"[S]\nA=\"8.5\"\n", "S", "A", "8.5"},
+      {"[S]\nA='\"8.5\"'\n", "S", "A", "\"8.5\""},
+      {"[S]\nA=\"8.5'\n", "S", "A", "\"8.5'"},
+      {"[S]\nA=\"\n", "S", "A", "\""},
+  };
+  for (const auto& [text, section, key, value] : cases)
+    EXPECT_EQ(iniValue(text, QString(section), QString(key)), value) << section << " " << key;
+  EXPECT_EQ(iniValue("[S]\nA=" + QByteArray(45, '7') + "\n", u"S", u"A"), QString(40, u'7'));
+
+  // Numbers are the leading decimal number, or zero.
+  // Blanks are skipped even inside the number; a comma is never a decimal point.
+  const std::pair<const char16_t*, double> numbers[] = {{u"8.5 inches", 8.5}, {u"  -0.25", -0.25},
+                                                        {u"+1e1x", 10},       {u"1 0 . 5", 10.5},
+                                                        {u".5e", 0.5},        {u"8,5", 8}};
+  for (const auto& [text, number] : numbers) EXPECT_DOUBLE_EQ(leadingNumber(text), number);
+  for (const char16_t* none :
+       {u"False", u"", u"-", u".", u"inf", u"nan", u"-inf", u"1e999", u"\u0661", u"0x10"})
+    EXPECT_DOUBLE_EQ(leadingNumber(none), 0) << QString::fromUtf16(none).toStdString();
+}
+
+// Only the start of a huge file is read. Random bytes, and random text built from the
+// characters the reader looks at, each in a buffer of exactly its size, so that the sanitizer
+// sees any read past the end.
+TEST(IniReader, HugeMissingOrRandomFilesNeverStallCrashOrReadPastTheEnd) {
+  QTemporaryDir dir;
+  EXPECT_TRUE(readIniText(dir.filePath("missing.ini")).isEmpty() &&
+              readIniText(dir.path()).isEmpty());
+  writeFile(dir.filePath("big.ini"),
+            "[Parms]\nPaper_Width=8\n" + QByteArray(200 * 1024, ' ') + "\nPaper_Height=11\n");
+  const QByteArray head = readIniText(dir.filePath("big.ini"));
+  EXPECT_EQ(head.size(), MaxIniBytes);
+  EXPECT_TRUE(iniValue(head, u"Parms", u"Paper_Width") == "8" &&
+              iniValue(head, u"Parms", u"Paper_Height") == "False");
+
+  std::mt19937 random(20240611);
+  const char alphabet[] = "[]=;\"' \t\r\nAaPpSs01.e+-\xEF\xBB\xBF\x80\xFF";
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<char> bytes(random() % 300);
+    for (char& b : bytes)
+      b = round % 2 ? char(random()) : alphabet[random() % (sizeof alphabet - 1)];
+    const QByteArrayView text(bytes.data(), qsizetype(bytes.size()));
+    const QString value = iniValue(text, u"s", u"a");
+    EXPECT_LE(value.size(), MaxIniValueLength);
+    EXPECT_TRUE(std::isfinite(leadingNumber(value)));
+    EXPECT_TRUE(std::isfinite(leadingNumber(QString::fromLatin1(text))));
+  }
+}
+
+TEST(PrintLayout, ShrinksInSequenceCentresLessTheOffsetsAndFallsBackToThePrintableArea) {
+  const Calibration letter = readCalibration(LetterIni);
+  // A 1024 × 768 screen picture at 96 dots per inch.
+  const QSize picture = himetricSize({1024, 768}, 96);
+  EXPECT_EQ(picture, QSize(27093, 20320));
+  expectRect(placePicture(picture, letter, false), 0, 1.99996, 8, 6.0001);
+  expectRect(placePicture(picture, letter, true), 0, 0.24995, 10, 7.5001);
+  // A picture that fits keeps its natural size and sits in the middle of the sheet.
+  expectRect(placePicture({4000, 3000}, letter, false), (8.5 - 4000 / 1440.0) / 2 - 0.25,
+             (11 - 3000 / 1440.0) / 2 - 0.5, 4000 / 1440.0, 3000 / 1440.0);
+  // The second test sees the height the first one left: a tall picture shrinks twice.
+  expectRect(placePicture({14400, 28800}, letter, false), (8.5 - 5) / 2 - 0.25, 0, 5, 10);
+
+  // Calibration sizes that count as zero fall back to the printable area.
+  const PrintSetup landscapeA4{1, true, {11.69, 8.27}, {0.2, 0.3, 11.29, 7.67}};
+  const Calibration c = withPrinterSizes(
+      readCalibration("[parms]\nPaper_Width=abc\nPaper_Height=1e9\nPrinted_Width=-3\n"
+                      "Width_Offset=0.1\nHeight_Offset=nan\n"),
+      landscapeA4);
+  // In portrait terms, the landscape page turned upright; offsets stay (an absurd one is 0).
+  EXPECT_EQ(std::tuple(c.paperWidth, c.paperHeight, c.printedWidth, c.printedHeight),
+            std::tuple(7.67, 11.29, 7.67, 11.29));
+  EXPECT_EQ(std::pair(c.widthOffset, c.heightOffset), std::pair(0.1, 0.0));
+  const Calibration usable = withPrinterSizes(letter, landscapeA4);  // sizes above 0 stay
+  EXPECT_EQ(std::pair(usable.printedWidth, usable.paperHeight), std::pair(8.0, 11.0));
+}
+
+class PrintCommand : public InFolder {
+ protected:
+  PrintCommand() { k.ProgramDir = dir.path(); }
+  void writeIni(const char* text) { writeFile(path("printer.ini"), text); }
+};
+
+// Printing leaves the pen, the focus and the drawing alone. A cancelled dialog prints nothing;
+// a failure says why.
+TEST_F(PrintCommand, PrintsWhereTheCalibrationSaysReadingItAfreshAndSaysWhyItCouldNot) {
+  writeIni(LetterIni);
+  platform.printAnswer.reset();
+  EXPECT_EQ(k.CmdPrint_Click(), std::nullopt);
+  EXPECT_TRUE(platform.printDialogs == 1 && platform.printed.empty());
+
+  platform.printAnswer = PrintSetup{3, false, {8.5, 11}, {0.25, 0.25, 8.0, 10.5}};
+  penDown();
+  canvas.Line(-100, -100, 100, 100);
+  EXPECT_EQ(k.CmdPrint_Click(), std::nullopt);
+  ASSERT_EQ(platform.printed.size(), 1u);
+  expectRect(platform.printed[0].inches, 0, 1.99996, 8, 6.0001);
+  EXPECT_TRUE(platform.printed[0].picture == canvas.Image() &&
+              platform.printed[0].setup.copies == 3);
+  EXPECT_TRUE(!k.PenUp && !k.view.canvasFocusRequested);
+  // In landscape the printed width limits the height.
+  writeIni("[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=4\nPrinted_Height=10\n");
+  platform.printAnswer->landscape = true;
+  k.CmdPrint_Click();
+  ASSERT_EQ(platform.printed.size(), 2u);
+  const double w = 4 * 27093.0 / 20320;
+  expectRect(platform.printed[1].inches, (11 - w) / 2, (8.5 - 4) / 2, w, 4);
+
+  platform.printFailure = QStringLiteral("the printer is out of paper");
+  const auto notice = k.CmdPrint_Click();
+  EXPECT_TRUE(notice && notice->text.contains("out of paper"));
+  // A printer without a printable area and no calibration: nothing to divide by.
+  writeIni("");
+  platform.printFailure.reset();
+  platform.printAnswer = PrintSetup{1, false, {}, {}};
+  EXPECT_TRUE(k.CmdPrint_Click());
+  EXPECT_EQ(platform.printed.size(), 2u);
+}
