@@ -184,14 +184,16 @@ QRect circle(QImage& image, QPoint centre, double radius, int width, QRgb colour
   const double halfWidth = std::max(width, 1) / 2.0;
   const double outer = radius + halfWidth;
   const double inner = std::max(radius - halfWidth, 0.0);
-  const int reach = int(std::floor(outer + Inside));
+  const int reach = int(std::min(std::floor(outer + Inside), 1e8));
   const Rows rows(image);
-  for (int dy = -reach; dy <= reach; ++dy) {
+  const int dyFirst = std::max(-reach, -centre.y());
+  const int dyLast = std::min(reach, image.height() - 1 - centre.y());
+  for (int dy = dyFirst; dy <= dyLast; ++dy) {
     const int y = centre.y() + dy;
-    const double o2 = outer * outer - dy * dy;
+    const double o2 = outer * outer - double(dy) * dy;
     if (o2 < -Inside) continue;
     const double ho = std::sqrt(std::max(o2, 0.0));
-    const double i2 = inner * inner - dy * dy;
+    const double i2 = inner * inner - double(dy) * dy;
     if (i2 <= 0) {
       span(rows, y, centre.x() - ho, centre.x() + ho, colour);
       continue;

@@ -45,8 +45,15 @@ QPoint Surface::toPixel(float x, float y) const {
   const double sy = image_.height() / double(ScaleHeight);
   const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
   const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
-  return {image_.width() / 2 + toInt32(sx * (double(x) - centreX)),
-          image_.height() / 2 + toInt32(sy * (double(y) - centreY))};
+  // Offsets beyond any real pointer (and NaN) are held millions of pixels off the picture, so
+  // that the rasteriser's integer arithmetic can never overflow.
+  constexpr double Far = 1 << 24;
+  const auto offset = [](double units) {
+    const double r = roundHalfEven(units);
+    return r > Far ? Far : (r >= -Far ? r : -Far);
+  };
+  return {image_.width() / 2 + int(offset(sx * (double(x) - centreX))),
+          image_.height() / 2 + int(offset(sy * (double(y) - centreY)))};
 }
 
 QPointF Surface::toUnits(QPoint pixel) const {
@@ -79,7 +86,7 @@ void Surface::Box(float x1, float y1, float x2, float y2) {
 }
 
 void Surface::Circle(float x, float y, float radius) {
-  const double r = std::abs(double(radius)) * pixelsPerUnit();
+  const double r = std::min(std::abs(double(radius)) * pixelsPerUnit(), double(1 << 24));
   markDirty(raster::circle(image_, toPixel(x, y), r, DrawWidth, toQRgb(ForeColor), fill()));
   CurrentX = x;
   CurrentY = y;

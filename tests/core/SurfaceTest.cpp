@@ -99,6 +99,11 @@ TEST_F(SurfacePixels, PointOffThePictureReadsTheNearestEdgePixel) {
   canvas.Line(canvas.ScaleLeft, -400, canvas.ScaleLeft, -400);
   EXPECT_EQ(canvas.Point(canvas.ScaleLeft - 500, -4000), Red);
   EXPECT_EQ(canvas.Point(5000, 5000), White);
+  // Absurd coordinates far off the picture draw nothing on it and overflow nothing.
+  canvas.DrawWidth = 15;
+  canvas.Line(-3e38f, -1e30f, -1e9f, std::nanf(""));
+  canvas.Circle(1e20f, -1e20f, 1e20f);
+  EXPECT_EQ(countPixels(Red), 1);
 }
 
 TEST_F(SurfacePixels, BackColourErasesAndPictureSitsTopLeft) {
