@@ -57,7 +57,10 @@ void SplashWindow::showEvent(QShowEvent* event) {
   if (waiting_) return;
   waiting_ = true;
   clock_.start();
-  checkClock();
+  // The first look at the clock waits for the event loop: with no time to wait, the window
+  // would otherwise be closed in the middle of being shown, and the window system would show
+  // it all the same, for good.
+  timer_.start(0);
 }
 
 // A timer may fire a little early; the clock decides, and the rest is waited for again.

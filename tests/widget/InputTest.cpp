@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/Application.h"
 #include "app/KeyCodes.h"
@@ -58,6 +59,12 @@ TEST(Splash, ReportsDoneOnlyWhenItsTimeHasPassed) {
   EXPECT_GE(clock.elapsed(), 300);
   QTest::qWait(100);
   EXPECT_EQ(done.count(), 1);
+
+  // Without time to wait it is done at once, and whoever closes it then closes it for good.
+  SplashWindow instant(0, 96);
+  QObject::connect(&instant, &SplashWindow::finished, &instant, &QWidget::close);
+  instant.show();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !instant.windowHandle()->isVisible(); }, 1000));
 
   qputenv("KALYRA_SPLASH_SECONDS", "0.5");
   EXPECT_EQ(splashSeconds(), 0.5);
