@@ -1,112 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QProcessEnvironment>
-#include <cmath>
 
-#include "Kalyra.h"
-#include "app/Layout.h"
 #include "canvas/Mirror.h"
-#include "e2e/XSession.h"
-#include "support/FakePlatform.h"
-
-// The real program on a virtual X server, driven with xdotool and checked on screenshots.
-// Everything done to the program is also done to a core of its own on a surface of the screen's
-// size: that core's picture is what the screen must show, pixel for pixel.
+#include "e2e/Driver.h"
 
 namespace {
 
-constexpr double Patience = 60;  // seconds; a sanitizer build starts and draws slowly
 const Colour PanelGrey = packColour(240, 240, 240);
-
-class Driver {
- public:
-  // On a scaled screen the toolkit reports the pointer in whole logical pixels, so the test
-  // moves only to device pixels that such a position can name.
-  Driver(VirtualScreen& screen, int scale)
-      : screen_(screen), scale_(scale), canvas_(screen.size()) {
-    platform_.screen = screen.size();
-    k_.Form_Load();
-  }
-
-  void moveTo(QPoint p) {
-    p = {p.x() / scale_ * scale_, p.y() / scale_ * scale_};
-    if (p == pointer_) return;  // the server reports no move to where the pointer already is
-    pointer_ = p;
-    commands_ << QStringLiteral("mousemove") << QString::number(p.x()) << QString::number(p.y());
-    const QPointF units = canvas_.toUnits(p);
-    k_.Canvas_MouseMove(0, 0, float(units.x()), float(units.y()));
-  }
-  // button: 1 left, 2 right, 4 middle, as the program counts them.
-  void click(int button) {
-    const int xButton = button == 1 ? 1 : button == 2 ? 3 : 2;
-    commands_ << QStringLiteral("click") << QString::number(xButton);
-    k_.Canvas_MouseDown(button, 0, 0, 0);
-  }
-  void clickAt(QPoint p, int button) {
-    moveTo(p);
-    click(button);
-  }
-  void key(const QString& keysym, int keyAscii) {
-    commands_ << QStringLiteral("key") << keysym;
-    k_.Canvas_KeyPress(keyAscii);
-  }
-  // A curve of many short moves, sent at once so that they queue up in the program.
-  QPoint stroke(QPoint from, int radius, int steps) {
-    for (int i = 0; i <= steps; ++i) {
-      const double a = i * 3.0 / steps;
-      moveTo(from + QPoint(int(radius * std::sin(a)), int(radius * (1 - std::cos(a)))));
-    }
-    return pointer_;
-  }
-  bool send() {
-    const bool sent = screen_.run(QStringLiteral("xdotool"), commands_) == 0;
-    commands_.clear();
-    return sent;
-  }
-
-  const QImage& predicted() const { return canvas_.Image(); }
-  const Surface& canvas() const { return canvas_; }
-  Kalyra& core() { return k_; }
-
- private:
-  VirtualScreen& screen_;
-  int scale_;
-  FakePlatform platform_;
-  Surface canvas_;
-  Kalyra k_{canvas_, platform_};
-  QStringList commands_;
-  QPoint pointer_{-1, -1};
-};
-
-int differingPixels(const QImage& shot, const QImage& expected, QPoint* first = nullptr) {
-  if (shot.size() != expected.size()) return shot.width() * shot.height() + 1;
-  int n = 0;
-  for (int y = 0; y < shot.height(); ++y) {
-    const auto* a = reinterpret_cast<const QRgb*>(shot.constScanLine(y));
-    const auto* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
-    for (int x = 0; x < shot.width(); ++x) {
-      if ((a[x] & 0xffffff) != (b[x] & 0xffffff)) {
-        if (n++ == 0 && first) *first = {x, y};
-      }
-    }
-  }
-  return n;
-}
-
-bool allWhite(const QImage& shot) {
-  QImage white(shot.size(), QImage::Format_RGB32);
-  white.fill(toQRgb(White));
-  return differingPixels(shot, white) == 0;
-}
-
-bool containsColour(const QImage& shot, QRgb colour) {
-  for (int y = 0; y < shot.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(shot.constScanLine(y));
-    for (int x = 0; x < shot.width(); ++x)
-      if ((row[x] & 0xffffff) == (colour & 0xffffff)) return true;
-  }
-  return false;
-}
 
 struct ScreenCase {
   QSize size;
@@ -115,29 +16,13 @@ struct ScreenCase {
 
 class EndToEnd : public ::testing::TestWithParam<ScreenCase> {
  protected:
-  // Where a control of the window or the canvas is on the screen, in device pixels.
-  QRect control(Twips at) const {
-    const QRect r = toPixels(at, 96);
-    const int s = GetParam().scale;
-    return {r.x() * s, r.y() * s, r.width() * s, r.height() * s};
-  }
+  QRect control(Twips at) const { return controlOnScreen(at, GetParam().scale); }
   QRect frameControl(Twips at) const {
     return control({at.left + 30, at.top + 120, at.width, at.height});
-  }
-  static Colour inside(const QImage& shot, QRect r) {
-    return fromQRgb(shot.pixel(r.topLeft() + QPoint(5, 5)));
   }
   // A button's lower right corner is black where it shows.
   static bool buttonShows(const QImage& shot, QRect r) {
     return fromQRgb(shot.pixel(r.bottomRight())) == Black;
-  }
-
-  void expectScreenAsPredicted(VirtualScreen& screen, const Driver& driver) {
-    const QImage shot = screen.waitFor(
-        [&](const QImage& s) { return differingPixels(s, driver.predicted()) == 0; }, Patience);
-    QPoint first;
-    EXPECT_EQ(differingPixels(shot, driver.predicted(), &first), 0)
-        << "first difference at " << first.x() << "," << first.y();
   }
 };
 

@@ -47,6 +47,9 @@ QProcessEnvironment VirtualScreen::environment() const {
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.remove(QStringLiteral("WAYLAND_DISPLAY"));
   env.remove(QStringLiteral("XAUTHORITY"));
+  // The toolkit's own dialogs, whatever desktop the tests are started from.
+  for (const char* name : {"QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION"})
+    env.remove(QString::fromLatin1(name));
   env.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
   return env;
 }
@@ -87,11 +90,12 @@ QImage VirtualScreen::waitFor(const std::function<bool(const QImage&)>& done, do
 }
 
 RunningProgram::RunningProgram(VirtualScreen& screen, const QStringList& arguments,
-                               const QProcessEnvironment& extra)
+                               const QProcessEnvironment& extra, const QString& directory)
     : screen_(screen) {
   QProcessEnvironment env = screen.environment();
   for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
   process_.setProcessEnvironment(env);
+  process_.setWorkingDirectory(directory);
   process_.start(QStringLiteral(KALYRA_BINARY), arguments);
   process_.waitForStarted(10000);
 }
@@ -101,14 +105,17 @@ RunningProgram::~RunningProgram() {
 }
 
 bool RunningProgram::waitForMainWindow(double seconds) {
+  return waitForWindow(QStringLiteral("^Kalyra!$"), seconds);
+}
+
+bool RunningProgram::waitForWindow(const QString& title, double seconds, bool shown) {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < seconds * 1000 && process_.state() == QProcess::Running) {
-    if (screen_.run(QStringLiteral("xdotool"),
-                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--name"), QStringLiteral("^Kalyra!$")}) == 0) {
-      return true;
-    }
+    const int found = screen_.run(QStringLiteral("xdotool"),
+                                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                   QStringLiteral("--name"), title});
+    if (found == (shown ? 0 : 1)) return true;  // xdotool gives 1 when no window matches
     QThread::msleep(150);
   }
   return false;

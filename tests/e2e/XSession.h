@@ -36,14 +36,18 @@ class VirtualScreen {
 // The program running on a virtual screen, killed when the object goes unless it ended.
 class RunningProgram {
  public:
+  // The program runs in `directory`, or in the test's own when it is empty.
   RunningProgram(VirtualScreen& screen, const QStringList& arguments,
-                 const QProcessEnvironment& extra = {});
+                 const QProcessEnvironment& extra = {}, const QString& directory = {});
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
 
   // Waits for the main window to be on the screen.
   bool waitForMainWindow(double seconds);
+  // Waits for a window whose title matches `title` (a regular expression) to show, or with
+  // `shown` false to be gone.
+  bool waitForWindow(const QString& title, double seconds, bool shown = true);
   // Waits for the program to end and gives its exit status, or -1 if it goes on running.
   int waitForExit(double seconds);
   QByteArray output() { return process_.readAllStandardOutput(); }
