@@ -21,5 +21,9 @@ Int roundToInteger(double value) {
   return static_cast<Int>(r);
 }
 
-inline std::int16_t toInt16(double value) { return roundToInteger<std::int16_t>(value); }
-inline std::int32_t toInt32(double value) { return roundToInteger<std::int32_t>(value); }
+inline std::int16_t toInt16(double value) {
+  return roundToInteger<std::int16_t>(value);
+}
+inline std::int32_t toInt32(double value) {
+  return roundToInteger<std::int32_t>(value);
+}

@@ -34,12 +34,6 @@ class Commands : public ::testing::Test {
     program = std::make_unique<RunningProgram>(screen, arguments, env, folder.path());
     const bool shown = screen.ready() && folder.isValid() && program->waitForMainWindow(Patience);
     EXPECT_TRUE(shown) << program->errorOutput().toStdString();
-    if (!shown) {  // DEBUG
-      screen.screenshot().save("/tmp/e2e/fail.png");
-      QByteArray out;
-      screen.run("sh", {"-c", "for w in $(xdotool search --name '.*'); do echo \"$w $(xdotool getwindowname $w) $(xwininfo -id $w | grep -E 'Map State|geometry')\"; done; ps aux | grep kalyra"}, &out);
-      std::cerr << out.toStdString();
-    }
     return shown;
   }
 
