@@ -17,14 +17,16 @@ void stop(QProcess& process) {
 }  // namespace
 
 // Xvfb picks a free display number itself and writes it to the descriptor it is given: here
-// its standard output.
+// its standard output. It must not reset when its last client leaves (a screenshot, a search,
+// a program that ended): a program connecting during the reset would be turned away.
 VirtualScreen::VirtualScreen(QSize size) : size_(size) {
   server_.setStandardErrorFile(QProcess::nullDevice());
   server_.start(
       QStringLiteral("Xvfb"),
       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
        QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()),
-       QStringLiteral("-br"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+       QStringLiteral("-br"), QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
+       QStringLiteral("tcp")});
   if (!server_.waitForStarted(10000)) return;
   QByteArray number;
   QElapsedTimer clock;
@@ -116,7 +118,8 @@ bool RunningProgram::waitForWindow(const QString& title, double seconds, bool sh
                                   {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                    QStringLiteral("--name"), title});
     if (found == (shown ? 0 : 1)) return true;  // xdotool gives 1 when no window matches
-    QThread::msleep(150);
+    // Without an event loop the process's state changes only while it is waited for.
+    process_.waitForFinished(150);
   }
   return false;
 }
