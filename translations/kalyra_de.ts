@@ -46,7 +46,7 @@ Linksklick: Stift auf oder ab. Rechtsklick: Steuerung zeigen oder verbergen.</tr
     </message>
     <message>
         <source>Kalyra!: %1
-Try 'kalyra --help' for the options.</source>
+Try &apos;kalyra --help&apos; for the options.</source>
         <translation>Kalyra!: %1
 »kalyra --help« zeigt die Optionen.</translation>
     </message>

@@ -46,7 +46,7 @@ Clic izquierdo: apoyar o levantar el lápiz. Clic derecho: mostrar u ocultar el 
     </message>
     <message>
         <source>Kalyra!: %1
-Try 'kalyra --help' for the options.</source>
+Try &apos;kalyra --help&apos; for the options.</source>
         <translation>Kalyra!: %1
 «kalyra --help» muestra las opciones.</translation>
     </message>

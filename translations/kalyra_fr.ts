@@ -46,7 +46,7 @@ Clic gauche : poser ou lever le crayon. Clic droit : montrer ou cacher le pannea
     </message>
     <message>
         <source>Kalyra!: %1
-Try 'kalyra --help' for the options.</source>
+Try &apos;kalyra --help&apos; for the options.</source>
         <translation>Kalyra! : %1
 « kalyra --help » affiche les options.</translation>
     </message>
