@@ -51,16 +51,16 @@ Try &apos;kalyra --help&apos; for the options.</source>
 »kalyra --help« zeigt die Optionen.</translation>
     </message>
     <message>
-        <source>it speaks en, de, fr and es, not the language asked for.</source>
-        <translation>es spricht en, de, fr und es, nicht die verlangte Sprache.</translation>
-    </message>
-    <message>
         <source>only one picture can be opened.</source>
         <translation>es kann nur ein Bild geöffnet werden.</translation>
     </message>
     <message>
         <source>no screen to show the canvas on.</source>
         <translation>kein Bildschirm für die Zeichenfläche.</translation>
+    </message>
+    <message>
+        <source>it speaks en, de, fr and es, not “%1”.</source>
+        <translation>es spricht en, de, fr und es, nicht „%1“.</translation>
     </message>
 </context>
 <context>

@@ -51,16 +51,16 @@ Try &apos;kalyra --help&apos; for the options.</source>
 «kalyra --help» muestra las opciones.</translation>
     </message>
     <message>
-        <source>it speaks en, de, fr and es, not the language asked for.</source>
-        <translation>habla en, de, fr y es, no el idioma pedido.</translation>
-    </message>
-    <message>
         <source>only one picture can be opened.</source>
         <translation>solo se puede abrir una imagen.</translation>
     </message>
     <message>
         <source>no screen to show the canvas on.</source>
         <translation>no hay pantalla para mostrar el lienzo.</translation>
+    </message>
+    <message>
+        <source>it speaks en, de, fr and es, not “%1”.</source>
+        <translation>habla en, de, fr y es, no «%1».</translation>
     </message>
 </context>
 <context>

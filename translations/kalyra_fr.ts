@@ -51,16 +51,16 @@ Try &apos;kalyra --help&apos; for the options.</source>
 « kalyra --help » affiche les options.</translation>
     </message>
     <message>
-        <source>it speaks en, de, fr and es, not the language asked for.</source>
-        <translation>il parle en, de, fr et es, pas la langue demandée.</translation>
-    </message>
-    <message>
         <source>only one picture can be opened.</source>
         <translation>une seule image peut être ouverte.</translation>
     </message>
     <message>
         <source>no screen to show the canvas on.</source>
         <translation>aucun écran pour afficher la toile.</translation>
+    </message>
+    <message>
+        <source>it speaks en, de, fr and es, not “%1”.</source>
+        <translation>il parle en, de, fr et es, pas « %1 ».</translation>
     </message>
 </context>
 <context>

@@ -78,12 +78,14 @@ std::optional<int> answerAtOnce(int argc, char** argv, const QString& language) 
   return 0;
 }
 
-// The language asked for with --lang, or the desktop's; nullopt for one the program lacks.
-std::optional<QString> languageOf(int argc, char** argv) {
+// The language asked for with --lang (also left in `asked`), or the desktop's; nullopt for one
+// the program lacks.
+std::optional<QString> languageOf(int argc, char** argv, QString& asked) {
   QCommandLineParser parser;
   describeOptions(parser);
   (void)parser.parse(argumentsOf(argc, argv));
-  return chooseLanguage(parser.value(LangOption), QLocale::system().uiLanguages());
+  asked = parser.value(LangOption);
+  return chooseLanguage(asked, QLocale::system().uiLanguages());
 }
 
 }  // namespace
@@ -98,9 +100,10 @@ void configureApplication(QApplication&) {
 int runKalyra(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Kalyra!"));
   QCoreApplication::setApplicationVersion(QStringLiteral("Version " KALYRA_VERSION));
-  const std::optional<QString> language = languageOf(argc, argv);
+  QString asked;
+  const std::optional<QString> language = languageOf(argc, argv, asked);
   if (!language) {
-    return refuse(CommandLine::tr("it speaks en, de, fr and es, not the language asked for."));
+    return refuse(CommandLine::tr("it speaks en, de, fr and es, not “%1”.").arg(asked));
   }
   if (const auto answer = answerAtOnce(argc, argv, *language)) return *answer;
 
