@@ -3,28 +3,42 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <cstdio>
 #include <memory>
 
+#include "app/FaceButton.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "l10n/Translations.h"
 #include "platform/QtPlatform.h"
 
 namespace {
 
+// The translation context of the command line's texts.
+struct CommandLine {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+const QString LangOption = QStringLiteral("lang");
+
 void describeOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
-      QStringLiteral("A doodling program: every stroke is mirrored about the centre of the "
-                     "screen.\nLeft click: pen down or up. Right click: show or hide the panel."));
+      CommandLine::tr("A doodling program: every stroke is mirrored about the centre of the "
+                      "screen.\nLeft click: pen down or up. Right click: show or hide the panel."));
   // Qt's own options such as -platform are single-dash words, not bundles of letters.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
-                    QStringLiteral("Shows these options and ends.")});
+                    CommandLine::tr("Shows these options and ends.")});
   parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("A bitmap picture to open as the background."),
-                               QStringLiteral("[FILE]"));
+  parser.addOption({LangOption,
+                    CommandLine::tr("Speaks LANGUAGE (en, de, fr or es) instead of the "
+                                    "language of the desktop."),
+                    CommandLine::tr("LANGUAGE")});
+  parser.addPositionalArgument(CommandLine::tr("FILE"),
+                               CommandLine::tr("A bitmap picture to open as the background."),
+                               CommandLine::tr("[FILE]"));
 }
 
 QStringList argumentsOf(int argc, char** argv) {
@@ -33,33 +47,51 @@ QStringList argumentsOf(int argc, char** argv) {
   return arguments;
 }
 
+int refuse(const QString& message) {
+  std::fprintf(
+      stderr, "%s\n",
+      qPrintable(
+          CommandLine::tr("Kalyra!: %1\nTry 'kalyra --help' for the options.").arg(message)));
+  return 2;
+}
+
 // Help and version are answered before Qt looks for a display, so they work anywhere.
-std::optional<int> answerAtOnce(const QStringList& arguments) {
-  QCommandLineParser parser;
-  describeOptions(parser);
-  (void)parser.parse(arguments);  // Qt's own options are not known yet; they are checked later
-  if (parser.isSet(QStringLiteral("help"))) {
-    QString help = parser.helpText();
-    help.replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName());
-    std::fputs(qPrintable(help), stdout);
-    return 0;
-  }
-  if (parser.isSet(QStringLiteral("version"))) {
+std::optional<int> answerAtOnce(int argc, char** argv, const QString& language) {
+  const QStringList arguments = argumentsOf(argc, argv);
+  QCommandLineParser first;
+  describeOptions(first);
+  (void)first.parse(arguments);  // Qt's own options are not known yet; they are checked later
+  if (first.isSet(QStringLiteral("version"))) {
     std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                 qPrintable(QCoreApplication::applicationVersion()));
     return 0;
   }
-  return std::nullopt;
+  if (!first.isSet(QStringLiteral("help"))) return std::nullopt;
+  QCoreApplication app(argc, argv);
+  installTranslations(app, language);
+  QCommandLineParser parser;
+  describeOptions(parser);
+  (void)parser.parse(arguments);
+  QString help = parser.helpText();
+  help.replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName());
+  std::fputs(qPrintable(help), stdout);
+  return 0;
 }
 
-int refuse(const QString& message) {
-  std::fprintf(stderr, "Kalyra!: %s\nTry 'kalyra --help' for the options.\n", qPrintable(message));
-  return 2;
+// The language asked for with --lang (also left in `asked`), or the desktop's; nullopt for one
+// the program lacks.
+std::optional<QString> languageOf(int argc, char** argv, QString& asked) {
+  QCommandLineParser parser;
+  describeOptions(parser);
+  (void)parser.parse(argumentsOf(argc, argv));
+  asked = parser.value(LangOption);
+  return chooseLanguage(asked, QLocale::system().uiLanguages());
 }
 
 }  // namespace
 
 void configureApplication(QApplication&) {
+  installFaceButtonAccessibility();
   // Every pointer position must reach the stroke drawing. Some platforms (X11) switch event
   // compression on while the application object is made, so it is switched off afterwards.
   QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
@@ -67,19 +99,25 @@ void configureApplication(QApplication&) {
 
 int runKalyra(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Kalyra!"));
-  QCoreApplication::setApplicationVersion(QStringLiteral("Version 2.0"));
-  if (const auto answer = answerAtOnce(argumentsOf(argc, argv))) return *answer;
+  QCoreApplication::setApplicationVersion(QStringLiteral("Version " KALYRA_VERSION));
+  QString asked;
+  const std::optional<QString> language = languageOf(argc, argv, asked);
+  if (!language) {
+    return refuse(CommandLine::tr("it speaks en, de, fr and es, not “%1”.").arg(asked));
+  }
+  if (const auto answer = answerAtOnce(argc, argv, *language)) return *answer;
 
   QApplication app(argc, argv);
   configureApplication(app);
+  installTranslations(app, *language);
   QCommandLineParser parser;
   describeOptions(parser);
   if (!parser.parse(app.arguments())) return refuse(parser.errorText());
   const QStringList files = parser.positionalArguments();
-  if (files.size() > 1) return refuse(QStringLiteral("only one picture can be opened."));
+  if (files.size() > 1) return refuse(CommandLine::tr("only one picture can be opened."));
 
   QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return refuse(QStringLiteral("no screen to show the canvas on."));
+  if (!screen) return refuse(CommandLine::tr("no screen to show the canvas on."));
   const double dpi = screen->logicalDotsPerInch();
   QtPlatform platform;
   std::unique_ptr<MainWindow> window;

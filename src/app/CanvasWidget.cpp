@@ -13,6 +13,10 @@
 CanvasWidget::CanvasWidget(const Surface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
   setObjectName(QStringLiteral("Canvas"));
+  setAccessibleName(tr("Canvas"));
+  setAccessibleDescription(
+      tr("The drawing area. A left click puts the pen down or lifts it, a right click shows or "
+         "hides the control panel, a middle click takes the colour under the pointer."));
   // Every pointer move draws while the pen is down, with or without a button held.
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);

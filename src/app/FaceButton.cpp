@@ -1,18 +1,28 @@
 #include "app/FaceButton.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 FaceButton::FaceButton(QWidget* parent) : QAbstractButton(parent) {
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_NoMousePropagation);
   setCursor(Qt::ArrowCursor);
 }
 
 void FaceButton::setFace(const QColor& face) {
   if (face == face_) return;
+  const bool wasMarked = isMarked();
   face_ = face;
   update();
+  if (isMarked() != wasMarked) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void FaceButton::setPicture(Picture picture, int size) {
@@ -29,6 +39,10 @@ void FaceButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), face_);
   paintBevel(painter);
+  if (hasFocus()) {
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+  }
   // A pressed button's content moves down and right with its sunken face.
   const QRect content =
       rect().adjusted(2, 2, -2, -2).translated(isDown() ? QPoint(1, 1) : QPoint());
@@ -99,6 +113,81 @@ void FaceButton::mousePressEvent(QMouseEvent* event) {
 void FaceButton::mouseReleaseEvent(QMouseEvent* event) {
   QAbstractButton::mouseReleaseEvent(event);
   event->accept();
+}
+
+void FaceButton::press() {
+  emit pressedWith(1, 0, rect().center());
+  click();
+}
+
+void FaceButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (!event->isAutoRepeat()) press();
+    event->accept();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
+}
+
+namespace {
+
+// "F&ill" is read as "Fill", "&&" as "&".
+QString withoutMnemonic(QString caption) {
+  caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  caption.remove(QLatin1Char('&'));
+  return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+class FaceButtonAccessible : public QAccessibleWidget {
+ public:
+  explicit FaceButtonAccessible(FaceButton* button)
+      : QAccessibleWidget(button, QAccessible::Button) {}
+
+  QString text(QAccessible::Text t) const override {
+    QString text = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && text.isEmpty()) text = withoutMnemonic(button()->text());
+    if (t == QAccessible::Accelerator && text.isEmpty()) {
+      text = QKeySequence::mnemonic(button()->text()).toString(QKeySequence::NativeText);
+    }
+    return text;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = button()->isDown();
+    state.checkable = button()->isMarkable();
+    state.checked = button()->isMarked();
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      button()->press();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  FaceButton* button() const { return static_cast<FaceButton*>(widget()); }
+};
+
+QAccessibleInterface* faceButtonAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String("FaceButton")) return nullptr;
+  if (auto* button = qobject_cast<FaceButton*>(object)) return new FaceButtonAccessible(button);
+  return nullptr;
+}
+
+}  // namespace
+
+void installFaceButtonAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(faceButtonAccessible);
+    return true;
+  }();
+  (void)installed;
 }
 
 int buttonCode(Qt::MouseButton button) {

@@ -5,9 +5,13 @@
 
 // A push button that shows its face colour under every widget style: the selected tool is
 // yellow, the colour bar shows the drawing colour. It paints itself so that no style can
-// ignore the colour. It takes no keyboard focus, so the canvas keeps it and the keys go on
-// working after a click. A press with any mouse button is reported (the colour bar answers the
-// right button too) and never passes through to the canvas beneath.
+// ignore the colour. A click takes no keyboard focus, so the canvas keeps it and the keys go on
+// working; Tab reaches the button, and Space or Enter then presses it like a left click. A
+// press with any mouse button is reported (the colour bar answers the right button too) and
+// never passes through to the canvas beneath.
+//
+// A button whose yellow face marks a selection ("markable") tells assistive tools so as a
+// checked state.
 class FaceButton : public QAbstractButton {
   Q_OBJECT
 
@@ -21,6 +25,11 @@ class FaceButton : public QAbstractButton {
   void setFace(const QColor& face);
   // `size` is the dot's diameter in pixels for Picture::Dot.
   void setPicture(Picture picture, int size = 0);
+  void setMarkable(bool markable) { markable_ = markable; }
+  bool isMarkable() const { return markable_; }
+  bool isMarked() const { return markable_ && face_ == QColor(255, 255, 0); }
+  // A left press and click as from the mouse, for the keyboard and assistive tools.
+  void press();
 
   QSize sizeHint() const override;
 
@@ -32,6 +41,7 @@ class FaceButton : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void paintBevel(QPainter& painter) const;
@@ -40,7 +50,11 @@ class FaceButton : public QAbstractButton {
   QColor face_ = Qt::white;
   Picture picture_ = Picture::None;
   int pictureSize_ = 0;
+  bool markable_ = false;
 };
+
+// Lets assistive tools see face buttons with their names, marks and press action.
+void installFaceButtonAccessibility();
 
 // The button codes of the program's mouse handlers; 0 for buttons it doesn't know.
 int buttonCode(Qt::MouseButton button);

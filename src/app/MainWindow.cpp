@@ -13,7 +13,9 @@
 MainWindow::MainWindow(Platform& platform, double logicalDpi)
     : surface_(platform.screenPixelSize()), k_(surface_, platform) {
   setObjectName(QStringLiteral("Kalyra"));
-  setWindowTitle(QStringLiteral("Kalyra!"));
+  setWindowTitle(tr("Kalyra!"));
+  setAccessibleDescription(
+      tr("Kalyra! draws on the whole screen; a right click shows or hides the control panel."));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFocusPolicy(Qt::NoFocus);
   k_.Form_Load();

@@ -63,20 +63,25 @@ StepBox* stepBox(QWidget* parent, const QString& name, Twips at, double dpi, con
   return box;
 }
 
-const QString polygonTips[8] = {
-    QStringLiteral("Draws using 3-Sided Polygons (Triangles)"),
-    QStringLiteral("Draws using 4-Sided Polygons (Diamonds)"),
-    QStringLiteral("Draws using 5-Sided Polygons (Pentagons)"),
-    QStringLiteral("Draws using 6-Sided Polygons (Hexagons)"),
-    QStringLiteral("Draws using 7-Sided Polygons (Heptagons)"),
-    QStringLiteral("Draws using 8-Sided Polygons (Octagons)"),
-    QStringLiteral("Draws using 9-Sided Polygons (Enneagons)"),
-    QStringLiteral("Draws using 10-Sided Polygons (Decagons)"),
+// Translated when the buttons are made, after the user's language is installed.
+const char* const polygonTips[8] = {
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 3-Sided Polygons (Triangles)"),
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 4-Sided Polygons (Diamonds)"),
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 5-Sided Polygons (Pentagons)"),
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 6-Sided Polygons (Hexagons)"),
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 7-Sided Polygons (Heptagons)"),
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 8-Sided Polygons (Octagons)"),
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 9-Sided Polygons (Enneagons)"),
+    QT_TRANSLATE_NOOP("PanelWidgets", "Draws using 10-Sided Polygons (Decagons)"),
 };
 
 FaceButton* polygonButton(QWidget* parent, int i, double dpi) {
-  return button(parent, QStringLiteral("polyg(%1)").arg(i), inRow(120, 1320, i), dpi,
-                QStringLiteral("P%1").arg(i + 3), sansFont(9.75), polygonTips[i], Qt::white);
+  FaceButton* b = button(parent, QStringLiteral("polyg(%1)").arg(i), inRow(120, 1320, i), dpi,
+                         PanelWidgets::tr("P%1").arg(i + 3), sansFont(9.75),
+                         PanelWidgets::tr(polygonTips[i]), Qt::white);
+  b->setAccessibleName(PanelWidgets::tr("polygons with %1 sides").arg(i + 3));
+  b->setMarkable(true);
+  return b;
 }
 
 }  // namespace
@@ -88,71 +93,76 @@ PanelWidgets::PanelWidgets(QWidget* window, QWidget* canvas, double logicalDpi) 
   placeWindowArrays(window, logicalDpi);
   placeWindowCommands(window, logicalDpi);
   collectControls();
+  describeUnlabelled();
+  orderTabs(canvas);
   for (const auto& widgets : byControl)
     for (QWidget* w : widgets) w->hide();
 }
 
 void PanelWidgets::placeWindowArrays(QWidget* window, double dpi) {
   const QFont arrayFont = sansFont(15.75);
-  const QString styTips[3] = {QStringLiteral("Draws with a line."),
-                              QStringLiteral("Draws with squares."),
-                              QStringLiteral("Draws with Circles.")};
+  const QString styTips[3] = {tr("Draws with a line."), tr("Draws with squares."),
+                              tr("Draws with Circles.")};
   const FaceButton::Picture styPictures[3] = {
       FaceButton::Picture::Line, FaceButton::Picture::Square, FaceButton::Picture::Circle};
-  const QString styNames[3] = {QStringLiteral("line"), QStringLiteral("squares"),
-                               QStringLiteral("circles")};
+  const QString styNames[3] = {tr("line"), tr("squares"), tr("circles")};
   for (int i = 0; i < 3; ++i) {
     sty[i] = button(window, QStringLiteral("sty(%1)").arg(i), inRow(120, 960, i), dpi, {},
                     arrayFont, styTips[i], Qt::white);
     sty[i]->setPicture(styPictures[i]);
     sty[i]->setAccessibleName(styNames[i]);
+    sty[i]->setMarkable(true);
   }
-  const QString mirTips[3] = {QStringLiteral("Draws in single (non-mirrored) mode."),
-                              QStringLiteral("Draws in four way mirrored mode."),
-                              QStringLiteral("Draws in 8 way mirrored mode. ")};
+  const QString mirTips[3] = {tr("Draws in single (non-mirrored) mode."),
+                              tr("Draws in four way mirrored mode."),
+                              tr("Draws in 8 way mirrored mode. ")};
+  const QString mirNames[3] = {tr("no mirror"), tr("four-way mirror"), tr("eight-way mirror")};
   const QString mirCaptions[3] = {QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("8")};
   for (int i = 2; i >= 0; --i) {
     mir[i] = button(window, QStringLiteral("mir(%1)").arg(i), inRow(2520, 960, i), dpi,
                     mirCaptions[i], arrayFont, mirTips[i], Qt::white);
+    mir[i]->setAccessibleName(mirNames[i]);
+    mir[i]->setMarkable(true);
   }
   cmdColorBar =
       button(window, QStringLiteral("cmdColorBar"), {1560, 960, 975, 375}, dpi, {}, sansFont(12),
-             QStringLiteral("Click with the left button, chooses a random drawing "
-                            "color.  Click with the Right button, chooses a random "
-                            "background color and clears the screen."),
+             tr("Click with the left button, chooses a random drawing "
+                "color.  Click with the Right button, chooses a random "
+                "background color and clears the screen."),
              Qt::white);
+  cmdColorBar->setAccessibleName(tr("color bar"));
   for (int i = 0; i < 8; ++i) {
     th[i] = button(window, QStringLiteral("th(%1)").arg(i), inRow(120, 2040, i), dpi, {},
-                   sansFont(8.25), QStringLiteral("Choose thickness of drawing tool."), Qt::white);
+                   sansFont(8.25), tr("Choose thickness of drawing tool."), Qt::white);
     // The dot is as wide as the pen this button chooses.
     th[i]->setPicture(FaceButton::Picture::Dot, 2 * i + 1);
-    th[i]->setAccessibleName(QStringLiteral("pen width %1").arg(2 * i + 1));
+    th[i]->setAccessibleName(tr("pen width %1").arg(2 * i + 1));
+    th[i]->setMarkable(true);
   }
   for (int i = 1; i < 8; ++i) polyg[i] = polygonButton(window, i, dpi);
 }
 
 void PanelWidgets::placeWindowCommands(QWidget* window, double dpi) {
   const QFont command = sansFont(9.75, true);
-  CmdSetForeColor = button(window, QStringLiteral("CmdSetForeColor"), {120, 360, 1815, 495}, dpi,
-                           QStringLiteral("&Drawing Color"), command,
-                           QStringLiteral("Picks the color the mouse will draw with."));
+  CmdSetForeColor =
+      button(window, QStringLiteral("CmdSetForeColor"), {120, 360, 1815, 495}, dpi,
+             tr("&Drawing Color"), command, tr("Picks the color the mouse will draw with."));
   CmdSetBackColor = button(
-      window, QStringLiteral("CmdSetBackColor"), {2160, 360, 1815, 495}, dpi,
-      QStringLiteral("&Canvas Color"), command,
-      QStringLiteral("Picks the background color of the Canvas and also clears the screen."));
-  txtGreen = stepBox(window, QStringLiteral("txtGreen"), {1560, 3720, 975, 495}, dpi,
-                     QStringLiteral("2"), QColor(0, 128, 0),
-                     QStringLiteral("Adjusts the amount of Green the Gradient Effect uses."));
-  txtBlue = stepBox(window, QStringLiteral("txtBlue"), {3000, 3720, 930, 495}, dpi,
-                    QStringLiteral("3"), QColor(0, 0, 192),
-                    QStringLiteral("Adjusts the amount of Blue the Gradient Effect uses."));
+      window, QStringLiteral("CmdSetBackColor"), {2160, 360, 1815, 495}, dpi, tr("&Canvas Color"),
+      command, tr("Picks the background color of the Canvas and also clears the screen."));
+  txtGreen =
+      stepBox(window, QStringLiteral("txtGreen"), {1560, 3720, 975, 495}, dpi, QStringLiteral("2"),
+              QColor(0, 128, 0), tr("Adjusts the amount of Green the Gradient Effect uses."));
+  txtBlue =
+      stepBox(window, QStringLiteral("txtBlue"), {3000, 3720, 930, 495}, dpi, QStringLiteral("3"),
+              QColor(0, 0, 192), tr("Adjusts the amount of Blue the Gradient Effect uses."));
   CmdSave = button(window, QStringLiteral("CmdSave"), {2160, 2520, 1815, 495}, dpi,
-                   QStringLiteral("&Save Picture"), command, QStringLiteral("Saves a picture."));
-  CmdFill = button(window, QStringLiteral("CmdFill"), {120, 4320, 3855, 495}, dpi,
-                   QStringLiteral("F&ill"), command,
-                   QStringLiteral("Changes from drawing mode to fill mode, and fills selected "
-                                  "color when you mouseclick."),
-                   Qt::white);
+                   tr("&Save Picture"), command, tr("Saves a picture."));
+  CmdFill =
+      button(window, QStringLiteral("CmdFill"), {120, 4320, 3855, 495}, dpi, tr("F&ill"), command,
+             tr("Changes from drawing mode to fill mode, and fills selected "
+                "color when you mouseclick."),
+             Qt::white);
 }
 
 void PanelWidgets::placeCanvasControls(QWidget* canvas, double dpi) {
@@ -169,22 +179,19 @@ void PanelWidgets::placeCanvasControls(QWidget* canvas, double dpi) {
   placeFrameControls(dpi);
 
   const QFont command = sansFont(9.75, true);
-  cmdOpen = button(canvas, QStringLiteral("cmdOpen"), {120, 2520, 1815, 495}, dpi,
-                   QStringLiteral("&Load Picture"), command,
-                   QStringLiteral("Loads a previously saved picture into the background."));
+  cmdOpen =
+      button(canvas, QStringLiteral("cmdOpen"), {120, 2520, 1815, 495}, dpi, tr("&Load Picture"),
+             command, tr("Loads a previously saved picture into the background."));
   polyg[0] = polygonButton(canvas, 0, dpi);
   CmdGradient = button(
-      canvas, QStringLiteral("CmdGradient"), {120, 3120, 3855, 495}, dpi,
-      QStringLiteral("&Gradient"), command,
-      QStringLiteral("Changes the drawing color as you draw, giving your pictures a rainbow look!"),
-      Qt::white);
-  txtRed = stepBox(canvas, QStringLiteral("txtRed"), {120, 3720, 975, 495}, dpi,
-                   QStringLiteral("1"), QColor(255, 0, 0),
-                   QStringLiteral("Adjusts the amount of Red the Gradient Effect uses."));
-  CmdFrame = button(
-      canvas, QStringLiteral("CmdFrame"), {1140, 4920, 1935, 375}, dpi, QStringLiteral("&Frame"),
-      sansFont(8.25),
-      QStringLiteral("Draws a Frame around the picture so you can make coloring book pages."));
+      canvas, QStringLiteral("CmdGradient"), {120, 3120, 3855, 495}, dpi, tr("&Gradient"), command,
+      tr("Changes the drawing color as you draw, giving your pictures a rainbow look!"), Qt::white);
+  txtRed =
+      stepBox(canvas, QStringLiteral("txtRed"), {120, 3720, 975, 495}, dpi, QStringLiteral("1"),
+              QColor(255, 0, 0), tr("Adjusts the amount of Red the Gradient Effect uses."));
+  CmdFrame = button(canvas, QStringLiteral("CmdFrame"), {1140, 4920, 1935, 375}, dpi, tr("&Frame"),
+                    sansFont(8.25),
+                    tr("Draws a Frame around the picture so you can make coloring book pages."));
 
   ScrollSize = new QScrollBar(Qt::Horizontal, canvas);
   place(ScrollSize, QStringLiteral("ScrollSize"), {120, 1740, 3855, 255}, dpi);
@@ -192,20 +199,21 @@ void PanelWidgets::placeCanvasControls(QWidget* canvas, double dpi) {
   ScrollSize->setSingleStep(1);
   ScrollSize->setPageStep(10);
   ScrollSize->setValue(1);
-  ScrollSize->setFocusPolicy(Qt::NoFocus);
+  // Reached with Tab; a click leaves the keyboard where it was.
+  ScrollSize->setFocusPolicy(Qt::TabFocus);
   ScrollSize->setAttribute(Qt::WA_NoMousePropagation);
   ScrollSize->setCursor(Qt::ArrowCursor);
 }
 
 void PanelWidgets::placeFrameControls(double dpi) {
-  Label1 = new TitleLabel(QStringLiteral("Kalyra! Control Panel"), MainFrame);
+  Label1 = new TitleLabel(tr("Kalyra! Control Panel"), MainFrame);
   place(Label1, QStringLiteral("Label1"), {600, 6480, 3135, 375}, dpi);
   Label1->setFont(sansFont(12, true));
   const QFont plain = sansFont(8.25);
   CmdExit = button(MainFrame, QStringLiteral("CmdExit"), {960, 6000, 2175, 420}, dpi,
-                   QStringLiteral("&Exit Kalyra!"), plain, QStringLiteral("Exits Kalyra!"));
+                   tr("&Exit Kalyra!"), plain, tr("Exits Kalyra!"));
   CmdPrint = button(MainFrame, QStringLiteral("CmdPrint"), {1080, 5400, 1935, 375}, dpi,
-                    QStringLiteral("&Print"), plain, {});
+                    tr("&Print"), plain, {});
 }
 
 void PanelWidgets::collectControls() {
@@ -231,4 +239,35 @@ void PanelWidgets::collectControls() {
   set(Control::sty, {sty.begin(), sty.end()});
   set(Control::mir, {mir.begin(), mir.end()});
   set(Control::polyg, {polyg.begin(), polyg.end()});
+}
+
+// Controls without a caption or tooltip still need words for screen readers; the tooltips
+// describe the rest.
+void PanelWidgets::describeUnlabelled() {
+  MainFrame->setAccessibleName(tr("Kalyra! Control Panel"));
+  MainFrame->setAccessibleDescription(tr("The controls of Kalyra!"));
+  Label1->setAccessibleDescription(
+      tr("Click to switch the echo on or off; the title is red while the echo is on."));
+  CmdPrint->setAccessibleDescription(tr("Prints the picture."));
+  ScrollSize->setAccessibleName(tr("brush size"));
+  ScrollSize->setAccessibleDescription(tr("Sets the size of squares, circles and polygons."));
+  txtRed->setAccessibleName(tr("red step"));
+  txtGreen->setAccessibleName(tr("green step"));
+  txtBlue->setAccessibleName(tr("blue step"));
+  CmdFill->setMarkable(true);
+  CmdGradient->setMarkable(true);
+}
+
+// Tab walks the panel from the top left to the bottom, as it reads.
+void PanelWidgets::orderTabs(QWidget* canvas) {
+  std::vector<QWidget*> order{canvas, CmdSetForeColor, CmdSetBackColor};
+  order.insert(order.end(), sty.begin(), sty.end());
+  order.push_back(cmdColorBar);
+  order.insert(order.end(), mir.begin(), mir.end());
+  order.insert(order.end(), polyg.begin(), polyg.end());
+  order.push_back(ScrollSize);
+  order.insert(order.end(), th.begin(), th.end());
+  order.insert(order.end(), {cmdOpen, CmdSave, CmdGradient, txtRed, txtGreen, txtBlue, CmdFill,
+                             CmdFrame, CmdPrint, CmdExit});
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

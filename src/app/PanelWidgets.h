@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <array>
@@ -46,6 +47,9 @@ class TitleLabel : public QLabel {
 // some belong to the window, some to the canvas, three to the panel's frame. They are all
 // hidden until the program shows the panel.
 struct PanelWidgets {
+  Q_DECLARE_TR_FUNCTIONS(PanelWidgets)
+
+ public:
   PanelWidgets(QWidget* window, QWidget* canvas, double logicalDpi);
 
   // The widgets that show one control of the program (a button array has several).
@@ -80,6 +84,8 @@ struct PanelWidgets {
   void placeCanvasControls(QWidget* canvas, double dpi);
   void placeFrameControls(double dpi);
   void collectControls();
+  void describeUnlabelled();
+  void orderTabs(QWidget* canvas);
 
   std::array<std::vector<QWidget*>, ControlCount> byControl;
 };

@@ -32,20 +32,25 @@ QLabel* label(QWidget* parent, Twips at, double dpi, const QString& text, const 
 SplashWindow::SplashWindow(double seconds, double logicalDpi)
     : seconds_(seconds), picture_(makePicture()) {
   setObjectName(QStringLiteral("KalyraSplash"));
-  setWindowTitle(QStringLiteral("Kalyra! is starting"));
+  setWindowTitle(tr("Kalyra! is starting"));
+  setAccessibleDescription(tr("Kalyra! is starting; the canvas follows in a moment."));
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
   setFixedSize(toPixels({0, 0, 6030, 2235}, logicalDpi).size());
   const QColor green(0, 192, 0);
-  auto* name = label(this, {3720, 360, 1665, 435}, logicalDpi, QStringLiteral("Kalyra!"),
-                     sansFont(18, true), green);
+  auto* name =
+      label(this, {3720, 360, 1665, 435}, logicalDpi, tr("Kalyra!"), sansFont(18, true), green);
   name->setObjectName(QStringLiteral("lblProductName"));
-  auto* version = label(this, {3900, 840, 1275, 285}, logicalDpi, QStringLiteral("Version 2.0"),
-                        sansFont(12, true), green);
+  name->setAccessibleDescription(tr("The name of the program."));
+  auto* version =
+      label(this, {3900, 840, 1275, 285}, logicalDpi,
+            tr("Version %1").arg(QStringLiteral(KALYRA_VERSION)), sansFont(12, true), green);
   version->setObjectName(QStringLiteral("lblVersion"));
-  auto* notice = label(this, {3720, 1320, 1935, 375}, logicalDpi,
-                       QStringLiteral("Right-click the canvas\nto show the panel"), sansFont(8.25),
-                       QColor(255, 0, 0));
+  version->setAccessibleDescription(tr("The version of the program."));
+  auto* notice =
+      label(this, {3720, 1320, 1935, 375}, logicalDpi,
+            tr("Right-click the canvas\nto show the panel"), sansFont(8.25), QColor(255, 0, 0));
   notice->setObjectName(QStringLiteral("Label2"));
+  notice->setAccessibleDescription(tr("How to reach the controls."));
 
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);

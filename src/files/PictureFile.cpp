@@ -10,17 +10,21 @@
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("PictureFile", text);
-}
+// The translation context of the texts this file shows.
+struct PictureFileText {
+  Q_DECLARE_TR_FUNCTIONS(PictureFile)
+};
 
 // Bitmaps stored top-down state a negative height, and the reader passes it on.
 std::optional<QString> refuseSize(const QSize& stated) {
   const qint64 width = std::abs(qint64(stated.width()));
   const qint64 height = std::abs(qint64(stated.height()));
-  if (stated == QSize() || width == 0 || height == 0) return tr("its size could not be read");
+  if (stated == QSize() || width == 0 || height == 0)
+    return PictureFileText::tr("its size could not be read");
   if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
-    return tr("at %1 × %2 pixels it is larger than Kalyra! can open").arg(width).arg(height);
+    return PictureFileText::tr("at %1 × %2 pixels it is larger than Kalyra! can open")
+        .arg(width)
+        .arg(height);
   return std::nullopt;
 }
 
@@ -29,8 +33,8 @@ std::optional<QString> refuseSize(const QSize& stated) {
 PictureRead readPicture(const QString& path) {
   // A pipe or a device would block the reader or feed it without end.
   const QFileInfo file(path);
-  if (!file.exists()) return {std::nullopt, tr("there is no such file")};
-  if (!file.isFile()) return {std::nullopt, tr("it is not a regular file")};
+  if (!file.exists()) return {std::nullopt, PictureFileText::tr("there is no such file")};
+  if (!file.isFile()) return {std::nullopt, PictureFileText::tr("it is not a regular file")};
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
   if (!reader.canRead()) return {std::nullopt, reader.errorString()};
@@ -46,7 +50,7 @@ std::optional<QString> writeBitmapFile(const QString& path, const QImage& pictur
   // Encoded in memory first, so that the file sees one write whose outcome is known in full:
   // on some Qt versions a save file reports a commit after a failed write as successful.
   const QByteArray bitmap = encodeBmp24(picture);
-  if (bitmap.isEmpty()) return tr("the picture is too large for a bitmap file");
+  if (bitmap.isEmpty()) return PictureFileText::tr("the picture is too large for a bitmap file");
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   if (file.write(bitmap) != bitmap.size() || file.error() != QFileDevice::NoError) {

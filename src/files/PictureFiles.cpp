@@ -7,13 +7,14 @@
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("PictureFiles", text);
-}
+// The translation context of the texts this file shows.
+struct PictureFilesText {
+  Q_DECLARE_TR_FUNCTIONS(PictureFiles)
+};
 
 FileDialogRequest bitmapDialog(const QString& title, const QString& directory,
                                const QString& proposedName) {
-  return {title, QStringLiteral("Bitmap Files (*.bmp)"), directory, proposedName};
+  return {title, PictureFilesText::tr("Bitmap Files (*.bmp)"), directory, proposedName};
 }
 
 // A file's name as the user sees it in a message.
@@ -30,9 +31,9 @@ void moveToFolderOf(Platform& platform, const QString& file) {
 std::optional<Notice> loadBackground(Surface& canvas, const QString& path) {
   PictureRead read = readPicture(path);
   if (!read.picture)
-    return Notice{
-        tr("Load Picture"),
-        tr("Kalyra! could not read the picture file “%1”: %2.").arg(shown(path), read.whyNot)};
+    return Notice{PictureFilesText::tr("Load Picture"),
+                  PictureFilesText::tr("Kalyra! could not read the picture file “%1”: %2.")
+                      .arg(shown(path), read.whyNot)};
   canvas.setPicture(std::move(read.picture));
   return std::nullopt;
 }
@@ -44,7 +45,8 @@ std::optional<Notice> loadBackground(Surface& canvas, const QString& path) {
 std::optional<Notice> Kalyra::cmdOpen_Click() {
   liftPen();
   const QString directory = platform.currentDirectory();
-  const auto chosen = platform.chooseOpenFile(bitmapDialog(tr("Open"), directory, PictureFileName));
+  const auto chosen = platform.chooseOpenFile(
+      bitmapDialog(PictureFilesText::tr("Open"), directory, PictureFileName));
   if (chosen && chosen->isEmpty()) return std::nullopt;
   std::optional<Notice> notice;
   if (chosen) {
@@ -59,15 +61,17 @@ std::optional<Notice> Kalyra::cmdOpen_Click() {
 std::optional<Notice> Kalyra::CmdSave_Click() {
   liftPen();
   const QString directory = platform.currentDirectory();
-  const auto chosen = platform.chooseSaveFile(bitmapDialog(tr("Save"), directory, PictureFileName));
+  const auto chosen = platform.chooseSaveFile(
+      bitmapDialog(PictureFilesText::tr("Save"), directory, PictureFileName));
   if (chosen && chosen->isEmpty()) return std::nullopt;
   std::optional<Notice> notice;
   if (chosen) {
     PictureFileName = QDir(directory).absoluteFilePath(*chosen);
     moveToFolderOf(platform, PictureFileName);
     if (auto whyNot = writeBitmapFile(PictureFileName, Canvas.Image()))
-      notice = Notice{tr("Save Picture"), tr("Kalyra! could not save the picture to “%1”: %2.")
-                                              .arg(shown(PictureFileName), *whyNot)};
+      notice = Notice{PictureFilesText::tr("Save Picture"),
+                      PictureFilesText::tr("Kalyra! could not save the picture to “%1”: %2.")
+                          .arg(shown(PictureFileName), *whyNot)};
   }
   requestCanvasFocus();
   return notice;

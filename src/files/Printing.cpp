@@ -7,12 +7,14 @@
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("Printing", text);
-}
+// The translation context of the texts this file shows.
+struct PrintingText {
+  Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 Notice printFailed(const QString& why) {
-  return {tr("Print"), tr("Kalyra! could not print the picture: %1.").arg(why)};
+  return {PrintingText::tr("Print"),
+          PrintingText::tr("Kalyra! could not print the picture: %1.").arg(why)};
 }
 
 }  // namespace
@@ -27,7 +29,7 @@ std::optional<Notice> Kalyra::CmdPrint_Click() {
   if (!setup) return std::nullopt;
   const Calibration usable = withPrinterSizes(calibration, *setup);
   if (!(usable.printedWidth > 0 && usable.printedHeight > 0))
-    return printFailed(tr("the printer reports no printable area"));
+    return printFailed(PrintingText::tr("the printer reports no printable area"));
   const QImage& picture = Canvas.Image();
   const QRectF inches =
       placePicture(himetricSize(picture.size(), platform.logicalDpi()), usable, setup->landscape);

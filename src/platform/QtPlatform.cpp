@@ -14,9 +14,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("QtPlatform", text);
-}
+// The translation context of the texts this file shows.
+struct QtPlatformText {
+  Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+};
 
 std::optional<QtPlatform::PdfOutput> pdfOutputFromEnvironment() {
   const QString file = qEnvironmentVariable("KALYRA_PRINT_PDF");
@@ -134,7 +135,7 @@ std::optional<QString> QtPlatform::printImage(const QImage& picture, const QRect
   p.setCopyCount(std::max(setup.copies, 1));
   p.setPageOrientation(orientation(setup.landscape));
   QPainter painter;
-  if (!painter.begin(&p)) return tr("the printer could not be started");
+  if (!painter.begin(&p)) return QtPlatformText::tr("the printer could not be started");
   const double dpi = p.resolution();
   const QRectF target(inches.x() * dpi, inches.y() * dpi, inches.width() * dpi,
                       inches.height() * dpi);
@@ -144,6 +145,6 @@ std::optional<QString> QtPlatform::printImage(const QImage& picture, const QRect
     painter.drawImage(target, picture);
   }
   if (!painter.end() || p.printerState() == QPrinter::Error)
-    return tr("the printer reported an error");
+    return QtPlatformText::tr("the printer reported an error");
   return std::nullopt;
 }

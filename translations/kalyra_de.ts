@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CanvasWidget</name>
+    <message>
+        <source>Canvas</source>
+        <translation>Zeichenfläche</translation>
+    </message>
+    <message>
+        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the colour under the pointer.</source>
+        <translation>Die Zeichenfläche. Ein Linksklick setzt den Stift auf oder hebt ihn ab, ein Rechtsklick zeigt oder verbirgt die Steuerung, ein Mittelklick nimmt die Farbe unter dem Zeiger.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A doodling program: every stroke is mirrored about the centre of the screen.
+Left click: pen down or up. Right click: show or hide the panel.</source>
+        <translation>Ein Malprogramm: Jeder Strich wird um die Mitte des Bildschirms gespiegelt.
+Linksklick: Stift auf oder ab. Rechtsklick: Steuerung zeigen oder verbergen.</translation>
+    </message>
+    <message>
+        <source>Shows these options and ends.</source>
+        <translation>Zeigt diese Optionen und endet.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (en, de, fr or es) instead of the language of the desktop.</source>
+        <translation>Spricht SPRACHE (en, de, fr oder es) statt der Sprache des Desktops.</translation>
+    </message>
+    <message>
+        <source>LANGUAGE</source>
+        <translation>SPRACHE</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>A bitmap picture to open as the background.</source>
+        <translation>Ein Bitmap-Bild, das als Hintergrund geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[DATEI]</translation>
+    </message>
+    <message>
+        <source>Kalyra!: %1
+Try &apos;kalyra --help&apos; for the options.</source>
+        <translation>Kalyra!: %1
+»kalyra --help« zeigt die Optionen.</translation>
+    </message>
+    <message>
+        <source>only one picture can be opened.</source>
+        <translation>es kann nur ein Bild geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>no screen to show the canvas on.</source>
+        <translation>kein Bildschirm für die Zeichenfläche.</translation>
+    </message>
+    <message>
+        <source>it speaks en, de, fr and es, not “%1”.</source>
+        <translation>es spricht en, de, fr und es, nicht „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>Kalyra! draws on the whole screen; a right click shows or hides the control panel.</source>
+        <translation>Kalyra! malt auf dem ganzen Bildschirm; ein Rechtsklick zeigt oder verbirgt die Steuerung.</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidgets</name>
+    <message>
+        <source>Draws using 3-Sided Polygons (Triangles)</source>
+        <translation>Zeichnet mit dreiseitigen Vielecken (Dreiecken)</translation>
+    </message>
+    <message>
+        <source>Draws using 4-Sided Polygons (Diamonds)</source>
+        <translation>Zeichnet mit vierseitigen Vielecken (Rauten)</translation>
+    </message>
+    <message>
+        <source>Draws using 5-Sided Polygons (Pentagons)</source>
+        <translation>Zeichnet mit fünfseitigen Vielecken (Fünfecken)</translation>
+    </message>
+    <message>
+        <source>Draws using 6-Sided Polygons (Hexagons)</source>
+        <translation>Zeichnet mit sechsseitigen Vielecken (Sechsecken)</translation>
+    </message>
+    <message>
+        <source>Draws using 7-Sided Polygons (Heptagons)</source>
+        <translation>Zeichnet mit siebenseitigen Vielecken (Siebenecken)</translation>
+    </message>
+    <message>
+        <source>Draws using 8-Sided Polygons (Octagons)</source>
+        <translation>Zeichnet mit achtseitigen Vielecken (Achtecken)</translation>
+    </message>
+    <message>
+        <source>Draws using 9-Sided Polygons (Enneagons)</source>
+        <translation>Zeichnet mit neunseitigen Vielecken (Neunecken)</translation>
+    </message>
+    <message>
+        <source>Draws using 10-Sided Polygons (Decagons)</source>
+        <translation>Zeichnet mit zehnseitigen Vielecken (Zehnecken)</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>polygons with %1 sides</source>
+        <translation>Vielecke mit %1 Seiten</translation>
+    </message>
+    <message>
+        <source>Draws with a line.</source>
+        <translation>Zeichnet mit einer Linie.</translation>
+    </message>
+    <message>
+        <source>Draws with squares.</source>
+        <translation>Zeichnet mit Quadraten.</translation>
+    </message>
+    <message>
+        <source>Draws with Circles.</source>
+        <translation>Zeichnet mit Kreisen.</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>squares</source>
+        <translation>Quadrate</translation>
+    </message>
+    <message>
+        <source>circles</source>
+        <translation>Kreise</translation>
+    </message>
+    <message>
+        <source>Draws in single (non-mirrored) mode.</source>
+        <translation>Zeichnet einfach (ohne Spiegelung).</translation>
+    </message>
+    <message>
+        <source>Draws in four way mirrored mode.</source>
+        <translation>Zeichnet vierfach gespiegelt.</translation>
+    </message>
+    <message>
+        <source>Draws in 8 way mirrored mode. </source>
+        <translation>Zeichnet achtfach gespiegelt.</translation>
+    </message>
+    <message>
+        <source>no mirror</source>
+        <translation>keine Spiegelung</translation>
+    </message>
+    <message>
+        <source>four-way mirror</source>
+        <translation>vierfache Spiegelung</translation>
+    </message>
+    <message>
+        <source>eight-way mirror</source>
+        <translation>achtfache Spiegelung</translation>
+    </message>
+    <message>
+        <source>Click with the left button, chooses a random drawing color.  Click with the Right button, chooses a random background color and clears the screen.</source>
+        <translation>Ein Klick mit der linken Taste wählt eine zufällige Zeichenfarbe. Ein Klick mit der rechten Taste wählt eine zufällige Hintergrundfarbe und leert den Bildschirm.</translation>
+    </message>
+    <message>
+        <source>color bar</source>
+        <translation>Farbleiste</translation>
+    </message>
+    <message>
+        <source>Choose thickness of drawing tool.</source>
+        <translation>Wählt die Stiftbreite.</translation>
+    </message>
+    <message>
+        <source>pen width %1</source>
+        <translation>Stiftbreite %1</translation>
+    </message>
+    <message>
+        <source>&amp;Drawing Color</source>
+        <translation>&amp;Zeichenfarbe</translation>
+    </message>
+    <message>
+        <source>Picks the color the mouse will draw with.</source>
+        <translation>Wählt die Farbe, mit der die Maus zeichnet.</translation>
+    </message>
+    <message>
+        <source>&amp;Canvas Color</source>
+        <translation>&amp;Papierfarbe</translation>
+    </message>
+    <message>
+        <source>Picks the background color of the Canvas and also clears the screen.</source>
+        <translation>Wählt die Hintergrundfarbe der Zeichenfläche und leert dabei den Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Green the Gradient Effect uses.</source>
+        <translation>Stellt ein, wie stark sich Grün im Farbverlauf ändert.</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Blue the Gradient Effect uses.</source>
+        <translation>Stellt ein, wie stark sich Blau im Farbverlauf ändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture</source>
+        <translation>Bild &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Saves a picture.</source>
+        <translation>Speichert ein Bild.</translation>
+    </message>
+    <message>
+        <source>F&amp;ill</source>
+        <translation>&amp;Füllen</translation>
+    </message>
+    <message>
+        <source>Changes from drawing mode to fill mode, and fills selected color when you mouseclick.</source>
+        <translation>Wechselt vom Zeichnen zum Füllen; ein Mausklick füllt dann mit der gewählten Farbe.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Picture</source>
+        <translation>Bild &amp;laden</translation>
+    </message>
+    <message>
+        <source>Loads a previously saved picture into the background.</source>
+        <translation>Lädt ein gespeichertes Bild als Hintergrund.</translation>
+    </message>
+    <message>
+        <source>&amp;Gradient</source>
+        <translation>Farb&amp;verlauf</translation>
+    </message>
+    <message>
+        <source>Changes the drawing color as you draw, giving your pictures a rainbow look!</source>
+        <translation>Ändert die Zeichenfarbe beim Zeichnen, so bekommen deine Bilder Regenbogenfarben!</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Red the Gradient Effect uses.</source>
+        <translation>Stellt ein, wie stark sich Rot im Farbverlauf ändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Frame</source>
+        <translation>&amp;Rahmen</translation>
+    </message>
+    <message>
+        <source>Draws a Frame around the picture so you can make coloring book pages.</source>
+        <translation>Zeichnet einen Rahmen um das Bild, für Malbuchseiten.</translation>
+    </message>
+    <message>
+        <source>Kalyra! Control Panel</source>
+        <translation>Kalyra!-Steuerung</translation>
+    </message>
+    <message>
+        <source>&amp;Exit Kalyra!</source>
+        <translation>Kalyra! &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Exits Kalyra!</source>
+        <translation>Beendet Kalyra!</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>The controls of Kalyra!</source>
+        <translation>Die Bedienelemente von Kalyra!</translation>
+    </message>
+    <message>
+        <source>Click to switch the echo on or off; the title is red while the echo is on.</source>
+        <translation>Ein Klick schaltet das Echo ein oder aus; der Titel ist rot, solange das Echo an ist.</translation>
+    </message>
+    <message>
+        <source>Prints the picture.</source>
+        <translation>Druckt das Bild.</translation>
+    </message>
+    <message>
+        <source>brush size</source>
+        <translation>Pinselgröße</translation>
+    </message>
+    <message>
+        <source>Sets the size of squares, circles and polygons.</source>
+        <translation>Stellt die Größe von Quadraten, Kreisen und Vielecken ein.</translation>
+    </message>
+    <message>
+        <source>red step</source>
+        <translation>Rot-Schritt</translation>
+    </message>
+    <message>
+        <source>green step</source>
+        <translation>Grün-Schritt</translation>
+    </message>
+    <message>
+        <source>blue step</source>
+        <translation>Blau-Schritt</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>its size could not be read</source>
+        <translation>seine Größe war nicht lesbar</translation>
+    </message>
+    <message>
+        <source>at %1 × %2 pixels it is larger than Kalyra! can open</source>
+        <translation>mit %1 × %2 Pixeln ist es größer, als Kalyra! öffnen kann</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the picture is too large for a bitmap file</source>
+        <translation>das Bild ist zu groß für eine Bitmap-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFiles</name>
+    <message>
+        <source>Bitmap Files (*.bmp)</source>
+        <translation>Bitmap-Dateien (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Bild laden</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not read the picture file “%1”: %2.</source>
+        <translation>Kalyra! konnte die Bilddatei „%1“ nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not save the picture to “%1”: %2.</source>
+        <translation>Kalyra! konnte das Bild nicht in „%1“ speichern: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not print the picture: %1.</source>
+        <translation>Kalyra! konnte das Bild nicht drucken: %1.</translation>
+    </message>
+    <message>
+        <source>the printer reports no printable area</source>
+        <translation>der Drucker meldet keinen druckbaren Bereich</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>der Drucker ließ sich nicht starten</translation>
+    </message>
+    <message>
+        <source>the printer reported an error</source>
+        <translation>der Drucker meldete einen Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Kalyra! is starting</source>
+        <translation>Kalyra! startet</translation>
+    </message>
+    <message>
+        <source>Kalyra! is starting; the canvas follows in a moment.</source>
+        <translation>Kalyra! startet; die Zeichenfläche folgt gleich.</translation>
+    </message>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>The name of the program.</source>
+        <translation>Der Name des Programms.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>The version of the program.</source>
+        <translation>Die Version des Programms.</translation>
+    </message>
+    <message>
+        <source>Right-click the canvas
+to show the panel</source>
+        <translation>Rechtsklick auf die Fläche
+zeigt die Steuerung</translation>
+    </message>
+    <message>
+        <source>How to reach the controls.</source>
+        <translation>Wie man die Steuerung erreicht.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CanvasWidget</name>
+    <message>
+        <source>Canvas</source>
+        <translation>Lienzo</translation>
+    </message>
+    <message>
+        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the colour under the pointer.</source>
+        <translation>El área de dibujo. Un clic izquierdo apoya o levanta el lápiz, un clic derecho muestra u oculta el panel, un clic central toma el color bajo el puntero.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A doodling program: every stroke is mirrored about the centre of the screen.
+Left click: pen down or up. Right click: show or hide the panel.</source>
+        <translation>Un programa para garabatear: cada trazo se refleja alrededor del centro de la pantalla.
+Clic izquierdo: apoyar o levantar el lápiz. Clic derecho: mostrar u ocultar el panel.</translation>
+    </message>
+    <message>
+        <source>Shows these options and ends.</source>
+        <translation>Muestra estas opciones y termina.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (en, de, fr or es) instead of the language of the desktop.</source>
+        <translation>Habla IDIOMA (en, de, fr o es) en lugar del idioma del escritorio.</translation>
+    </message>
+    <message>
+        <source>LANGUAGE</source>
+        <translation>IDIOMA</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>A bitmap picture to open as the background.</source>
+        <translation>Una imagen de mapa de bits para abrir como fondo.</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[ARCHIVO]</translation>
+    </message>
+    <message>
+        <source>Kalyra!: %1
+Try &apos;kalyra --help&apos; for the options.</source>
+        <translation>Kalyra!: %1
+«kalyra --help» muestra las opciones.</translation>
+    </message>
+    <message>
+        <source>only one picture can be opened.</source>
+        <translation>solo se puede abrir una imagen.</translation>
+    </message>
+    <message>
+        <source>no screen to show the canvas on.</source>
+        <translation>no hay pantalla para mostrar el lienzo.</translation>
+    </message>
+    <message>
+        <source>it speaks en, de, fr and es, not “%1”.</source>
+        <translation>habla en, de, fr y es, no «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>Kalyra! draws on the whole screen; a right click shows or hides the control panel.</source>
+        <translation>Kalyra! dibuja en toda la pantalla; un clic derecho muestra u oculta el panel.</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidgets</name>
+    <message>
+        <source>Draws using 3-Sided Polygons (Triangles)</source>
+        <translation>Dibuja con polígonos de 3 lados (triángulos)</translation>
+    </message>
+    <message>
+        <source>Draws using 4-Sided Polygons (Diamonds)</source>
+        <translation>Dibuja con polígonos de 4 lados (rombos)</translation>
+    </message>
+    <message>
+        <source>Draws using 5-Sided Polygons (Pentagons)</source>
+        <translation>Dibuja con polígonos de 5 lados (pentágonos)</translation>
+    </message>
+    <message>
+        <source>Draws using 6-Sided Polygons (Hexagons)</source>
+        <translation>Dibuja con polígonos de 6 lados (hexágonos)</translation>
+    </message>
+    <message>
+        <source>Draws using 7-Sided Polygons (Heptagons)</source>
+        <translation>Dibuja con polígonos de 7 lados (heptágonos)</translation>
+    </message>
+    <message>
+        <source>Draws using 8-Sided Polygons (Octagons)</source>
+        <translation>Dibuja con polígonos de 8 lados (octógonos)</translation>
+    </message>
+    <message>
+        <source>Draws using 9-Sided Polygons (Enneagons)</source>
+        <translation>Dibuja con polígonos de 9 lados (eneágonos)</translation>
+    </message>
+    <message>
+        <source>Draws using 10-Sided Polygons (Decagons)</source>
+        <translation>Dibuja con polígonos de 10 lados (decágonos)</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>polygons with %1 sides</source>
+        <translation>polígonos de %1 lados</translation>
+    </message>
+    <message>
+        <source>Draws with a line.</source>
+        <translation>Dibuja con una línea.</translation>
+    </message>
+    <message>
+        <source>Draws with squares.</source>
+        <translation>Dibuja con cuadrados.</translation>
+    </message>
+    <message>
+        <source>Draws with Circles.</source>
+        <translation>Dibuja con círculos.</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>línea</translation>
+    </message>
+    <message>
+        <source>squares</source>
+        <translation>cuadrados</translation>
+    </message>
+    <message>
+        <source>circles</source>
+        <translation>círculos</translation>
+    </message>
+    <message>
+        <source>Draws in single (non-mirrored) mode.</source>
+        <translation>Dibuja en modo simple (sin espejo).</translation>
+    </message>
+    <message>
+        <source>Draws in four way mirrored mode.</source>
+        <translation>Dibuja con espejo en cuatro direcciones.</translation>
+    </message>
+    <message>
+        <source>Draws in 8 way mirrored mode. </source>
+        <translation>Dibuja con espejo en ocho direcciones.</translation>
+    </message>
+    <message>
+        <source>no mirror</source>
+        <translation>sin espejo</translation>
+    </message>
+    <message>
+        <source>four-way mirror</source>
+        <translation>espejo en cuatro direcciones</translation>
+    </message>
+    <message>
+        <source>eight-way mirror</source>
+        <translation>espejo en ocho direcciones</translation>
+    </message>
+    <message>
+        <source>Click with the left button, chooses a random drawing color.  Click with the Right button, chooses a random background color and clears the screen.</source>
+        <translation>Un clic izquierdo elige un color de dibujo al azar. Un clic derecho elige un color de fondo al azar y borra la pantalla.</translation>
+    </message>
+    <message>
+        <source>color bar</source>
+        <translation>barra de colores</translation>
+    </message>
+    <message>
+        <source>Choose thickness of drawing tool.</source>
+        <translation>Elige el grosor del lápiz.</translation>
+    </message>
+    <message>
+        <source>pen width %1</source>
+        <translation>grosor %1</translation>
+    </message>
+    <message>
+        <source>&amp;Drawing Color</source>
+        <translation>&amp;Color dibujo</translation>
+    </message>
+    <message>
+        <source>Picks the color the mouse will draw with.</source>
+        <translation>Elige el color con el que dibuja el ratón.</translation>
+    </message>
+    <message>
+        <source>&amp;Canvas Color</source>
+        <translation>Color &amp;fondo</translation>
+    </message>
+    <message>
+        <source>Picks the background color of the Canvas and also clears the screen.</source>
+        <translation>Elige el color de fondo del lienzo y también borra la pantalla.</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Green the Gradient Effect uses.</source>
+        <translation>Ajusta la cantidad de verde que usa el degradado.</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Blue the Gradient Effect uses.</source>
+        <translation>Ajusta la cantidad de azul que usa el degradado.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Saves a picture.</source>
+        <translation>Guarda una imagen.</translation>
+    </message>
+    <message>
+        <source>F&amp;ill</source>
+        <translation>&amp;Rellenar</translation>
+    </message>
+    <message>
+        <source>Changes from drawing mode to fill mode, and fills selected color when you mouseclick.</source>
+        <translation>Cambia de dibujar a rellenar; un clic rellena entonces con el color elegido.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Picture</source>
+        <translation>&amp;Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Loads a previously saved picture into the background.</source>
+        <translation>Carga una imagen guardada como fondo.</translation>
+    </message>
+    <message>
+        <source>&amp;Gradient</source>
+        <translation>&amp;Degradado</translation>
+    </message>
+    <message>
+        <source>Changes the drawing color as you draw, giving your pictures a rainbow look!</source>
+        <translation>¡Cambia el color mientras dibujas y tus imágenes tendrán los colores del arco iris!</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Red the Gradient Effect uses.</source>
+        <translation>Ajusta la cantidad de rojo que usa el degradado.</translation>
+    </message>
+    <message>
+        <source>&amp;Frame</source>
+        <translation>&amp;Marco</translation>
+    </message>
+    <message>
+        <source>Draws a Frame around the picture so you can make coloring book pages.</source>
+        <translation>Dibuja un marco alrededor de la imagen para hacer páginas para colorear.</translation>
+    </message>
+    <message>
+        <source>Kalyra! Control Panel</source>
+        <translation>Panel de Kalyra!</translation>
+    </message>
+    <message>
+        <source>&amp;Exit Kalyra!</source>
+        <translation>&amp;Salir de Kalyra!</translation>
+    </message>
+    <message>
+        <source>Exits Kalyra!</source>
+        <translation>Cierra Kalyra!</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>The controls of Kalyra!</source>
+        <translation>Los controles de Kalyra!</translation>
+    </message>
+    <message>
+        <source>Click to switch the echo on or off; the title is red while the echo is on.</source>
+        <translation>Un clic activa o desactiva el eco; el título está en rojo mientras el eco está activo.</translation>
+    </message>
+    <message>
+        <source>Prints the picture.</source>
+        <translation>Imprime la imagen.</translation>
+    </message>
+    <message>
+        <source>brush size</source>
+        <translation>tamaño del pincel</translation>
+    </message>
+    <message>
+        <source>Sets the size of squares, circles and polygons.</source>
+        <translation>Ajusta el tamaño de cuadrados, círculos y polígonos.</translation>
+    </message>
+    <message>
+        <source>red step</source>
+        <translation>paso del rojo</translation>
+    </message>
+    <message>
+        <source>green step</source>
+        <translation>paso del verde</translation>
+    </message>
+    <message>
+        <source>blue step</source>
+        <translation>paso del azul</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>its size could not be read</source>
+        <translation>no se pudo leer su tamaño</translation>
+    </message>
+    <message>
+        <source>at %1 × %2 pixels it is larger than Kalyra! can open</source>
+        <translation>con %1 × %2 píxeles es más grande de lo que Kalyra! puede abrir</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the picture is too large for a bitmap file</source>
+        <translation>la imagen es demasiado grande para un archivo de mapa de bits</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFiles</name>
+    <message>
+        <source>Bitmap Files (*.bmp)</source>
+        <translation>Archivos de mapa de bits (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not read the picture file “%1”: %2.</source>
+        <translation>Kalyra! no pudo leer el archivo de imagen «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not save the picture to “%1”: %2.</source>
+        <translation>Kalyra! no pudo guardar la imagen en «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not print the picture: %1.</source>
+        <translation>Kalyra! no pudo imprimir la imagen: %1.</translation>
+    </message>
+    <message>
+        <source>the printer reports no printable area</source>
+        <translation>la impresora no indica ninguna zona imprimible</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>no se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>the printer reported an error</source>
+        <translation>la impresora informó de un error</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Kalyra! is starting</source>
+        <translation>Kalyra! se está iniciando</translation>
+    </message>
+    <message>
+        <source>Kalyra! is starting; the canvas follows in a moment.</source>
+        <translation>Kalyra! se está iniciando; el lienzo aparece en un momento.</translation>
+    </message>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>The name of the program.</source>
+        <translation>El nombre del programa.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>The version of the program.</source>
+        <translation>La versión del programa.</translation>
+    </message>
+    <message>
+        <source>Right-click the canvas
+to show the panel</source>
+        <translation>Clic derecho en el lienzo
+para ver el panel</translation>
+    </message>
+    <message>
+        <source>How to reach the controls.</source>
+        <translation>Cómo llegar a los controles.</translation>
+    </message>
+</context>
+</TS>

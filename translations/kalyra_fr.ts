@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CanvasWidget</name>
+    <message>
+        <source>Canvas</source>
+        <translation>Toile</translation>
+    </message>
+    <message>
+        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the colour under the pointer.</source>
+        <translation>La surface de dessin. Un clic gauche pose ou lève le crayon, un clic droit montre ou cache le panneau, un clic du milieu prend la couleur sous le pointeur.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A doodling program: every stroke is mirrored about the centre of the screen.
+Left click: pen down or up. Right click: show or hide the panel.</source>
+        <translation>Un programme de gribouillage : chaque trait est reflété autour du centre de l’écran.
+Clic gauche : poser ou lever le crayon. Clic droit : montrer ou cacher le panneau.</translation>
+    </message>
+    <message>
+        <source>Shows these options and ends.</source>
+        <translation>Affiche ces options et termine.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (en, de, fr or es) instead of the language of the desktop.</source>
+        <translation>Parle LANGUE (en, de, fr ou es) au lieu de la langue du bureau.</translation>
+    </message>
+    <message>
+        <source>LANGUAGE</source>
+        <translation>LANGUE</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>A bitmap picture to open as the background.</source>
+        <translation>Une image bitmap à ouvrir comme fond.</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[FICHIER]</translation>
+    </message>
+    <message>
+        <source>Kalyra!: %1
+Try &apos;kalyra --help&apos; for the options.</source>
+        <translation>Kalyra! : %1
+« kalyra --help » affiche les options.</translation>
+    </message>
+    <message>
+        <source>only one picture can be opened.</source>
+        <translation>une seule image peut être ouverte.</translation>
+    </message>
+    <message>
+        <source>no screen to show the canvas on.</source>
+        <translation>aucun écran pour afficher la toile.</translation>
+    </message>
+    <message>
+        <source>it speaks en, de, fr and es, not “%1”.</source>
+        <translation>il parle en, de, fr et es, pas « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>Kalyra! draws on the whole screen; a right click shows or hides the control panel.</source>
+        <translation>Kalyra! dessine sur tout l’écran ; un clic droit montre ou cache le panneau.</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidgets</name>
+    <message>
+        <source>Draws using 3-Sided Polygons (Triangles)</source>
+        <translation>Dessine avec des polygones à 3 côtés (triangles)</translation>
+    </message>
+    <message>
+        <source>Draws using 4-Sided Polygons (Diamonds)</source>
+        <translation>Dessine avec des polygones à 4 côtés (losanges)</translation>
+    </message>
+    <message>
+        <source>Draws using 5-Sided Polygons (Pentagons)</source>
+        <translation>Dessine avec des polygones à 5 côtés (pentagones)</translation>
+    </message>
+    <message>
+        <source>Draws using 6-Sided Polygons (Hexagons)</source>
+        <translation>Dessine avec des polygones à 6 côtés (hexagones)</translation>
+    </message>
+    <message>
+        <source>Draws using 7-Sided Polygons (Heptagons)</source>
+        <translation>Dessine avec des polygones à 7 côtés (heptagones)</translation>
+    </message>
+    <message>
+        <source>Draws using 8-Sided Polygons (Octagons)</source>
+        <translation>Dessine avec des polygones à 8 côtés (octogones)</translation>
+    </message>
+    <message>
+        <source>Draws using 9-Sided Polygons (Enneagons)</source>
+        <translation>Dessine avec des polygones à 9 côtés (ennéagones)</translation>
+    </message>
+    <message>
+        <source>Draws using 10-Sided Polygons (Decagons)</source>
+        <translation>Dessine avec des polygones à 10 côtés (décagones)</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>polygons with %1 sides</source>
+        <translation>polygones à %1 côtés</translation>
+    </message>
+    <message>
+        <source>Draws with a line.</source>
+        <translation>Dessine avec une ligne.</translation>
+    </message>
+    <message>
+        <source>Draws with squares.</source>
+        <translation>Dessine avec des carrés.</translation>
+    </message>
+    <message>
+        <source>Draws with Circles.</source>
+        <translation>Dessine avec des cercles.</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>squares</source>
+        <translation>carrés</translation>
+    </message>
+    <message>
+        <source>circles</source>
+        <translation>cercles</translation>
+    </message>
+    <message>
+        <source>Draws in single (non-mirrored) mode.</source>
+        <translation>Dessine en mode simple (sans miroir).</translation>
+    </message>
+    <message>
+        <source>Draws in four way mirrored mode.</source>
+        <translation>Dessine en miroir à quatre voies.</translation>
+    </message>
+    <message>
+        <source>Draws in 8 way mirrored mode. </source>
+        <translation>Dessine en miroir à huit voies.</translation>
+    </message>
+    <message>
+        <source>no mirror</source>
+        <translation>sans miroir</translation>
+    </message>
+    <message>
+        <source>four-way mirror</source>
+        <translation>miroir à quatre voies</translation>
+    </message>
+    <message>
+        <source>eight-way mirror</source>
+        <translation>miroir à huit voies</translation>
+    </message>
+    <message>
+        <source>Click with the left button, chooses a random drawing color.  Click with the Right button, chooses a random background color and clears the screen.</source>
+        <translation>Un clic gauche choisit une couleur de dessin au hasard. Un clic droit choisit une couleur de fond au hasard et efface l’écran.</translation>
+    </message>
+    <message>
+        <source>color bar</source>
+        <translation>barre de couleurs</translation>
+    </message>
+    <message>
+        <source>Choose thickness of drawing tool.</source>
+        <translation>Choisit l’épaisseur du crayon.</translation>
+    </message>
+    <message>
+        <source>pen width %1</source>
+        <translation>épaisseur %1</translation>
+    </message>
+    <message>
+        <source>&amp;Drawing Color</source>
+        <translation>Couleur &amp;trait</translation>
+    </message>
+    <message>
+        <source>Picks the color the mouse will draw with.</source>
+        <translation>Choisit la couleur avec laquelle la souris dessine.</translation>
+    </message>
+    <message>
+        <source>&amp;Canvas Color</source>
+        <translation>Couleur &amp;fond</translation>
+    </message>
+    <message>
+        <source>Picks the background color of the Canvas and also clears the screen.</source>
+        <translation>Choisit la couleur de fond de la toile et efface aussi l’écran.</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Green the Gradient Effect uses.</source>
+        <translation>Règle la part de vert du dégradé.</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Blue the Gradient Effect uses.</source>
+        <translation>Règle la part de bleu du dégradé.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves a picture.</source>
+        <translation>Enregistre une image.</translation>
+    </message>
+    <message>
+        <source>F&amp;ill</source>
+        <translation>&amp;Remplir</translation>
+    </message>
+    <message>
+        <source>Changes from drawing mode to fill mode, and fills selected color when you mouseclick.</source>
+        <translation>Passe du dessin au remplissage ; un clic remplit alors avec la couleur choisie.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Picture</source>
+        <translation>&amp;Ouvrir image</translation>
+    </message>
+    <message>
+        <source>Loads a previously saved picture into the background.</source>
+        <translation>Charge une image enregistrée comme fond.</translation>
+    </message>
+    <message>
+        <source>&amp;Gradient</source>
+        <translation>&amp;Dégradé</translation>
+    </message>
+    <message>
+        <source>Changes the drawing color as you draw, giving your pictures a rainbow look!</source>
+        <translation>Change la couleur pendant que tu dessines : tes images prennent les couleurs de l’arc-en-ciel !</translation>
+    </message>
+    <message>
+        <source>Adjusts the amount of Red the Gradient Effect uses.</source>
+        <translation>Règle la part de rouge du dégradé.</translation>
+    </message>
+    <message>
+        <source>&amp;Frame</source>
+        <translation>&amp;Cadre</translation>
+    </message>
+    <message>
+        <source>Draws a Frame around the picture so you can make coloring book pages.</source>
+        <translation>Dessine un cadre autour de l’image pour faire des pages de coloriage.</translation>
+    </message>
+    <message>
+        <source>Kalyra! Control Panel</source>
+        <translation>Panneau Kalyra!</translation>
+    </message>
+    <message>
+        <source>&amp;Exit Kalyra!</source>
+        <translation>&amp;Quitter Kalyra!</translation>
+    </message>
+    <message>
+        <source>Exits Kalyra!</source>
+        <translation>Quitte Kalyra!</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>The controls of Kalyra!</source>
+        <translation>Les commandes de Kalyra!</translation>
+    </message>
+    <message>
+        <source>Click to switch the echo on or off; the title is red while the echo is on.</source>
+        <translation>Un clic active ou coupe l’écho ; le titre est rouge tant que l’écho est actif.</translation>
+    </message>
+    <message>
+        <source>Prints the picture.</source>
+        <translation>Imprime l’image.</translation>
+    </message>
+    <message>
+        <source>brush size</source>
+        <translation>taille du pinceau</translation>
+    </message>
+    <message>
+        <source>Sets the size of squares, circles and polygons.</source>
+        <translation>Règle la taille des carrés, cercles et polygones.</translation>
+    </message>
+    <message>
+        <source>red step</source>
+        <translation>pas du rouge</translation>
+    </message>
+    <message>
+        <source>green step</source>
+        <translation>pas du vert</translation>
+    </message>
+    <message>
+        <source>blue step</source>
+        <translation>pas du bleu</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>its size could not be read</source>
+        <translation>sa taille n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>at %1 × %2 pixels it is larger than Kalyra! can open</source>
+        <translation>avec %1 × %2 pixels, elle est plus grande que ce que Kalyra! peut ouvrir</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the picture is too large for a bitmap file</source>
+        <translation>l’image est trop grande pour un fichier bitmap</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFiles</name>
+    <message>
+        <source>Bitmap Files (*.bmp)</source>
+        <translation>Fichiers bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not read the picture file “%1”: %2.</source>
+        <translation>Kalyra! n’a pas pu lire le fichier image « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not save the picture to “%1”: %2.</source>
+        <translation>Kalyra! n’a pas pu enregistrer l’image dans « %1 » : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Kalyra! could not print the picture: %1.</source>
+        <translation>Kalyra! n’a pas pu imprimer l’image : %1.</translation>
+    </message>
+    <message>
+        <source>the printer reports no printable area</source>
+        <translation>l’imprimante n’indique aucune zone imprimable</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>l’imprimante n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>the printer reported an error</source>
+        <translation>l’imprimante a signalé une erreur</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Kalyra! is starting</source>
+        <translation>Kalyra! démarre</translation>
+    </message>
+    <message>
+        <source>Kalyra! is starting; the canvas follows in a moment.</source>
+        <translation>Kalyra! démarre ; la toile arrive dans un instant.</translation>
+    </message>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>The name of the program.</source>
+        <translation>Le nom du programme.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>The version of the program.</source>
+        <translation>La version du programme.</translation>
+    </message>
+    <message>
+        <source>Right-click the canvas
+to show the panel</source>
+        <translation>Clic droit sur la toile
+pour voir le panneau</translation>
+    </message>
+    <message>
+        <source>How to reach the controls.</source>
+        <translation>Comment atteindre les commandes.</translation>
+    </message>
+</context>
+</TS>
