@@ -4,11 +4,13 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QScreen>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "history/AutosaveSlot.h"
 #include "platform/QtPlatform.h"
 
 namespace {
@@ -22,8 +24,11 @@ void describeOptions(QCommandLineParser& parser) {
   parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
                     QStringLiteral("Shows these options and ends.")});
   parser.addVersionOption();
+  parser.addOption({QStringLiteral("restore"),
+                    QStringLiteral("Brings back the picture an earlier run left unsaved, "
+                                   "without asking.")});
   parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("A bitmap picture to open as the background."),
+                               QStringLiteral("A bitmap or PNG picture to open as the background."),
                                QStringLiteral("[FILE]"));
 }
 
@@ -82,6 +87,10 @@ int runKalyra(int argc, char** argv) {
   if (!screen) return refuse(QStringLiteral("no screen to show the canvas on."));
   const double dpi = screen->logicalDotsPerInch();
   QtPlatform platform;
+  // The autosave's place is held until the window, which writes there, is gone.
+  const AutosaveSlot autosave(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                              QStringLiteral("/autosave"));
+  const bool restore = parser.isSet(QStringLiteral("restore"));
   std::unique_ptr<MainWindow> window;
   SplashWindow splash(splashSeconds(), dpi);
   splash.move(screen->geometry().center() - splash.rect().center());
@@ -90,6 +99,8 @@ int runKalyra(int argc, char** argv) {
     platform.setDialogParent(window.get());
     std::optional<Notice> notice;
     if (!files.isEmpty()) notice = window->openPictureAtStart(files.front());
+    // Unsaved work comes back over a picture that is on the disk anyway.
+    window->recoverAndAutosave(autosave.pictureFile(), restore);
     // The main window shows before the splash closes, so that the program always has a window.
     window->showOnScreen(screen);
     splash.close();

@@ -1,0 +1,147 @@
+#include <QTemporaryDir>
+
+#include "core/CoreFixture.h"
+#include "files/PictureFile.h"
+#include "history/HistoryKeys.h"
+
+namespace {
+
+constexpr Colour Navy = 0x800000;
+
+// What the canvas shows and what a repaint of its background would bring back.
+struct Shown {
+  QImage pixels;
+  Colour backColor;
+  bool picture;
+  bool operator==(const Shown&) const = default;
+};
+
+}  // namespace
+
+class Histories : public CoreFixture {
+ protected:
+  Histories() : CoreFixture({256, 192}) {
+    EXPECT_TRUE(dir.isValid());
+    platform.directory = dir.path();
+  }
+  Shown shown() const { return {canvas.Image().copy(), canvas.BackColor(), canvas.hasPicture()}; }
+  void stroke(float x, float y) {
+    k.Canvas_MouseMove(0, 0, x, y);
+    k.Canvas_MouseDown(1, 0, x, y);
+    k.Canvas_MouseMove(0, 0, x + 37, y + 11);
+    k.Canvas_MouseMove(0, 0, x + 5, y + 60);
+    k.Canvas_MouseDown(1, 0, x, y);
+  }
+  QTemporaryDir dir;
+};
+
+// Every kind of change is one step: undone one by one back to the start and redone one by one
+// to the end, with both redo keys, the canvas shows exactly each state it went through,
+// background colour and background picture included.
+TEST_F(Histories, EveryKindOfChangeIsOneStepUndoneAndRedoneInOrder) {
+  QImage loaded(50, 40, QImage::Format_RGB32);
+  loaded.fill(Qt::green);
+  ASSERT_TRUE(loaded.save(dir.filePath("load.png")));
+  platform.openAnswers = {dir.filePath("load.png")};
+  platform.colourAnswers = {Navy};
+  platform.randoms = {0.5f, 0.25f, 0.75f};
+  const std::vector<std::function<void()>> actions = {
+      [&] { stroke(-100, -300); },
+      [&] {  // a stamp of squares, pen down and up
+        k.sty_Click(1);
+        stroke(100, 100);
+        k.sty_Click(0);
+      },
+      [&] { fillAt(-10, -10, Yellow); },
+      [&] {
+        canvas.ForeColor = Red;
+        k.CmdFrame_Click();
+      },
+      [&] { k.cmdOpen_Click(); },
+      [&] { stroke(0, 0); },
+      [&] { k.Canvas_KeyPress(8); },  // Backspace: the stroke goes as a step of its own
+      [&] { k.CmdSetBackColor_Click(); },
+      [&] { stroke(50, -50); },
+      [&] { k.cmdColorBar_MouseDown(2, 0, 0, 0); },
+  };
+  std::vector<Shown> states{shown()};
+  for (const auto& act : actions) {
+    act();
+    states.push_back(shown());
+    ASSERT_NE(states.back(), states[states.size() - 2]) << states.size();
+  }
+  for (std::size_t i = states.size() - 1; i > 0; --i) {
+    k.Canvas_KeyPress(UndoKey);
+    EXPECT_TRUE(shown() == states[i - 1]) << i;
+  }
+  k.Canvas_KeyPress(UndoKey);  // nothing older: nothing changes
+  EXPECT_TRUE(shown() == states[0]);
+  for (std::size_t i = 1; i < states.size(); ++i) {
+    k.Canvas_KeyPress(i % 2 ? RedoKey : ShiftedRedoKey);
+    EXPECT_TRUE(shown() == states[i]) << i;
+  }
+}
+
+// Over a hundred strokes can all be taken back; a change after undoing drops what was undone,
+// and a pen lifted without drawing adds no step. Undo lifts a pen that is down.
+TEST_F(Histories, HundredsOfStepsAndANewChangeDropsTheRedoSteps) {
+  const Shown start = shown();
+  for (int i = 0; i < 120; ++i) {
+    canvas.ForeColor = packColour(i + 1, 2 * i, 0);  // so that every stroke changes pixels
+    stroke(float(i % 20) * 30 - 300, float(i / 20) * 50 - 300);
+  }
+  k.Canvas_MouseDown(1, 0, 0, 0);
+  k.Canvas_MouseDown(1, 0, 0, 0);
+  ASSERT_EQ(k.history.undoSteps(), 120u);
+  k.Canvas_MouseDown(1, 0, 0, 0);
+  for (int i = 0; i < 120; ++i) k.Canvas_KeyPress(UndoKey);
+  EXPECT_TRUE(shown() == start && k.PenUp);
+  for (int i = 0; i < 60; ++i) k.Canvas_KeyPress(RedoKey);
+  EXPECT_EQ(k.history.redoSteps(), 60u);
+  stroke(0, 0);
+  EXPECT_TRUE(k.history.redoSteps() == 0 && k.history.undoSteps() == 61);
+}
+
+// A step keeps only the tiles it changed; past the budget the oldest steps go first, and the
+// newest stays even when it alone is over it.
+TEST(History, KeepsOnlyChangedTilesWithinTheBudget) {
+  Surface canvas({640, 200});
+  const std::size_t tileBytes = 64 * 64 * 4;
+  History history(5 * tileBytes);
+  QImage before;
+  for (int i = 0; i < 4; ++i) {
+    canvas.copyImageTo(before);
+    history.beginStep(canvas);
+    canvas.Line(float(i * 128), 10, float(i * 128 + 100), 10);  // two tiles
+    history.endStep(canvas, before);
+    EXPECT_LE(history.bytes(), std::size_t(1.5 * 2 * tileBytes) * history.undoSteps()) << i;
+  }
+  EXPECT_EQ(history.undoSteps(), 2u);
+  EXPECT_LE(history.bytes(), 5 * tileBytes);
+  canvas.copyImageTo(before);
+  history.beginStep(canvas);
+  canvas.setBackColor(Navy);  // every tile
+  history.endStep(canvas, before);
+  EXPECT_EQ(history.undoSteps(), 1u);
+  EXPECT_TRUE(history.undo(canvas) && canvas.Image() == before && canvas.BackColor() == White);
+}
+
+// Backspace before any snapshot leaves a picture opened at start; a picture loaded over a
+// drawing can be taken back with Backspace, which brings back the drawing.
+TEST_F(Histories, BackspaceKeepsAPictureOpenedAtStartAndTakesBackALoad) {
+  QImage picture(60, 60, QImage::Format_RGB32);
+  picture.fill(Qt::magenta);
+  ASSERT_TRUE(picture.save(dir.filePath("start.bmp")));
+  ASSERT_EQ(k.openPictureAtStart(dir.filePath("start.bmp")), std::nullopt);
+  const Shown opened = shown();
+  k.Canvas_KeyPress(8);
+  EXPECT_TRUE(shown() == opened && k.history.undoSteps() == 0);
+
+  stroke(10, 10);
+  const Shown drawn = shown();
+  platform.openAnswers = {dir.filePath("start.bmp")};
+  k.cmdOpen_Click();
+  ASSERT_NE(shown(), drawn);
+  k.Canvas_KeyPress(8);
+  EXPECT_EQ(shown().pixels, drawn.pixels);
+}
