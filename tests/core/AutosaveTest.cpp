@@ -7,16 +7,10 @@
 #include "history/Autosaver.h"
 #include "history/Recovery.h"
 #include "support/FakePlatform.h"
-#include "support/ScratchMount.h"
 
 namespace {
 
 constexpr Colour Navy = 0x800000;
-
-QByteArray contentOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Ticks until the writer was handed what there is and has written it.
 void settle(Autosaver& autosaver, const Surface& canvas, bool saved, double& now) {
@@ -47,37 +41,6 @@ TEST(Autosave, WritesTheWholeCanvasFromSlicesAndGoesWhenSaved) {
   EXPECT_TRUE(kept->pixels == canvas.Image() && kept->backColor == Yellow);
   settle(autosaver, canvas, true, now);
   EXPECT_FALSE(QFile::exists(file));
-}
-
-// A full disk: one notice, the old autosave whole, and the next try after room was made works.
-TEST(Autosave, AFullDiskKeepsTheOldAutosaveTellsOnceAndTriesAgain) {
-  QTemporaryDir dir;
-  ScratchMount disk(dir.filePath("disk"), 64 * 1024);
-  if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs needs CAP_SYS_ADMIN";
-  const QString file = dir.filePath("disk/a.png");
-  Surface canvas({300, 200});
-  Autosaver autosaver(file, {0, 5, 4096});
-  double now = 0;
-  autosaver.tick(canvas, false, now);
-  canvas.Line(0, 0, 299, 199);
-  settle(autosaver, canvas, false, now);
-  const QByteArray old = contentOf(file);
-  ASSERT_FALSE(old.isEmpty());
-  QFile filler(dir.filePath("disk/filler"));
-  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-  while (filler.write(QByteArray(512, 'x')) > 0) {
-  }
-  int notices = 0;
-  for (int i = 0; i < 3; ++i) {
-    canvas.Circle(150, 100, float(10 + 20 * i));
-    for (int t = 0; t < 4; ++t) notices += autosaver.tick(canvas, false, now += 1).has_value();
-    autosaver.waitForWriter();
-  }
-  EXPECT_EQ(notices, 1);
-  EXPECT_TRUE(contentOf(file) == old);
-  filler.remove();
-  settle(autosaver, canvas, false, now);
-  EXPECT_TRUE(Autosaver::read(file)->pixels == canvas.Image());
 }
 
 // Two copies at once get places of their own; a picture left behind goes to the next copy that
