@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -34,6 +36,14 @@ void drawSome(Surface& canvas, int i) {
   canvas.Line(3839 - x, y, 3699 - x, y + 90);
   canvas.Line(x, 2159 - y, x + 140, 2069 - y);
   canvas.Line(3839 - x, 2159 - y, 3699 - x, 2069 - y);
+}
+
+// The time the calling thread ran: on a machine shared with other programs, the clock on the
+// wall also counts the moments the thread waited for a processor.
+double threadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
 QString scratchFile(const char* name) {
@@ -90,26 +100,37 @@ void BM_WholeCanvasUndoRedo(benchmark::State& state) {
 BENCHMARK(BM_WholeCanvasUndoRedo)->Unit(benchmark::kMillisecond);
 
 // Drawing at 60 moves a second with a tick every six moves, and a whole-canvas change now and
-// then: the longest tick is the longest the pointer waits for the autosave.
+// then: the longest tick is the longest the pointer waits for the autosave. The argument is the
+// most tiles a tick copies.
 void BM_AutosavePauseWhileDrawing(benchmark::State& state) {
   Surface canvas(Screen);
-  Autosaver autosaver(scratchFile("pause.png"));
-  double longest = 0;
+  Autosaver autosaver(scratchFile("pause.png"), {1, 10, int(state.range(0))});
+  double longest = 0, longestWall = 0;
   double now = 0;
+  // The program's first second and a half, before anyone draws, hands the whole canvas over.
+  for (int t = 0; t < 40; ++t) autosaver.tick(canvas, false, now += 0.1);
+  autosaver.waitForWriter();
   int i = 0;
   for (auto _ : state) {
     drawSome(canvas, i);
     if (i % 600 == 599) canvas.setBackColor(packColour(i % 256, 200, 100));
     if (++i % 6 == 0) {
-      const auto t0 = Clock::now();
+      const double t0 = threadSeconds();
+      const auto w0 = Clock::now();
       autosaver.tick(canvas, false, now += 0.1);
-      longest = std::max(longest, seconds(Clock::now() - t0));
+      longestWall = std::max(longestWall, seconds(Clock::now() - w0));
+      longest = std::max(longest, threadSeconds() - t0);
     }
   }
   autosaver.waitForWriter();
   state.counters["longest_pause_ms"] = longest * 1e3;
+  state.counters["longest_wall_ms"] = longestWall * 1e3;
 }
-BENCHMARK(BM_AutosavePauseWhileDrawing)->Iterations(3000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AutosavePauseWhileDrawing)
+    ->Arg(64)
+    ->Arg(16)
+    ->Iterations(3000)
+    ->Unit(benchmark::kMicrosecond);
 
 const QImage& drawing() {
   static const QImage picture = [] {
@@ -156,6 +177,6 @@ void BM_SavePng(benchmark::State& state) {
   }
   state.counters["save_per_qt_save"] = ours / qt;
 }
-BENCHMARK(BM_SavePng)->Iterations(6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SavePng)->Iterations(12)->Unit(benchmark::kMillisecond);
 
 }  // namespace

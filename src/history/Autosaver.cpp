@@ -55,6 +55,10 @@ void Autosaver::copyTiles(const Surface& canvas, int most) {
     if (at < 0) {
       at = int(staged_.size());
       staged_.push_back({cursor_, {}});
+      if (!reuse_.empty()) {
+        staged_.back().pixels = std::move(reuse_.back());
+        reuse_.pop_back();
+      }
     }
     std::vector<QRgb>& pixels = staged_[std::size_t(at)].pixels;
     const QRect r = canvas.tileRect(cursor_);
@@ -72,11 +76,11 @@ void Autosaver::copyTiles(const Surface& canvas, int most) {
 
 std::optional<QString> Autosaver::tick(const Surface& canvas, bool saved, double now) {
   gatherChanges(canvas);
-  copyTiles(canvas, timing_.tilesPerTick);
   std::optional<QString> notice;
   bool writerBusy;
   {
     std::lock_guard lock(mutex_);
+    if (reuse_.empty()) std::swap(reuse_, spare_);
     writerBusy = busy_ || job_ != Job::None;
     if (outcome_) {
       failing_ = outcome_->has_value();
@@ -86,6 +90,7 @@ std::optional<QString> Autosaver::tick(const Surface& canvas, bool saved, double
       outcome_.reset();
     }
   }
+  copyTiles(canvas, timing_.tilesPerTick);
   if (writerBusy || pendingCount_ > 0) return notice;
   if (saved) {
     if (!removed_) hand(Job::Remove, canvas.BackColor(), canvas.pixelSize());
@@ -144,6 +149,7 @@ void Autosaver::writerLoop() {
     lock.unlock();
     std::optional<QString> failure = perform(job, tiles, backColor, size);
     lock.lock();
+    for (TileCopy& copy : tiles) spare_.push_back(std::move(copy.pixels));
     busy_ = false;
     outcome_ = failure;
     wake_.notify_all();
@@ -163,7 +169,6 @@ std::optional<QString> Autosaver::perform(Job job, std::vector<TileCopy>& tiles,
     for (int y = r.top(); y <= r.bottom(); ++y, in += r.width())
       std::copy(in, in + r.width(), reinterpret_cast<QRgb*>(shadow_.scanLine(y)) + r.x());
   }
-  tiles.clear();
   if (job == Job::Remove) {
     if (QFile::exists(file_) && !QFile::remove(file_)) return QFile(file_).errorString();
     return std::nullopt;

@@ -24,7 +24,7 @@ class Autosaver {
   struct Timing {
     double quietSeconds = 1;   // at least this long between two writes
     double retrySeconds = 10;  // after a failed write
-    int tilesPerTick = 128;    // 2 MiB of copying at most per tick
+    int tilesPerTick = 64;     // 1 MiB of copying at most per tick
   };
 
   explicit Autosaver(QString file) : Autosaver(std::move(file), Timing{}) {}
@@ -73,8 +73,9 @@ class Autosaver {
   int cursor_ = 0;
   std::vector<int> stagedAt_;  // per tile: its place in staged_, or -1
   std::vector<TileCopy> staged_;
-  bool unwritten_ = false;  // changes since the last batch handed over
-  bool removed_ = false;    // the autosave was removed while saved
+  std::vector<std::vector<QRgb>> reuse_;  // spare buffers taken over from the writer
+  bool unwritten_ = false;                // changes since the last batch handed over
+  bool removed_ = false;                  // the autosave was removed while saved
   bool failing_ = false;
   bool told_ = false;
   double lastHanded_ = -1e9;
@@ -90,6 +91,9 @@ class Autosaver {
   bool busy_ = false;
   bool stop_ = false;
   std::optional<std::optional<QString>> outcome_;  // set when a write ends: its failure or none
+  // Tile buffers the writer is done with, for the next copies: fresh memory would be faulted in
+  // page by page on the drawing thread.
+  std::vector<std::vector<QRgb>> spare_;
 
   // The writer's side.
   QImage shadow_;
