@@ -20,46 +20,32 @@ void settle(Autosaver& autosaver, const Surface& canvas, bool saved, double& now
 
 }  // namespace
 
-// Drawn between slices of copying, the autosave is still the canvas as it stood at one moment,
-// with its background colour; once the canvas is saved, the autosave goes.
-TEST(Autosave, WritesTheWholeCanvasFromSlicesAndGoesWhenSaved) {
+// Two copies at once get places of their own. A copy keeps nothing while the canvas is saved;
+// drawn between slices of copying, its autosave is still the canvas as it stood at one moment,
+// with its background colour. What it leaves goes to the next copy that starts, which brings
+// it back when the user wants it and removes it otherwise.
+TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
   QTemporaryDir dir;
-  const QString file = dir.filePath("a.png");
-  Surface canvas({300, 200});
-  Autosaver autosaver(file, {0, 0, 2});
-  double now = 0;
-  settle(autosaver, canvas, false, now);
-  EXPECT_FALSE(QFile::exists(file));  // nothing changed yet
-  canvas.setBackColor(Yellow);
-  for (int i = 0; i < 10; ++i) {
-    canvas.Line(float(i * 30), 0, 150, float(i * 20));
-    autosaver.tick(canvas, false, now += 1);
-  }
-  settle(autosaver, canvas, false, now);
-  const auto kept = Autosaver::read(file);
-  ASSERT_TRUE(kept);
-  EXPECT_TRUE(kept->pixels == canvas.Image() && kept->backColor == Yellow);
-  settle(autosaver, canvas, true, now);
-  EXPECT_FALSE(QFile::exists(file));
-}
-
-// Two copies at once get places of their own; a picture left behind goes to the next copy that
-// starts, which brings it back when the user wants it and removes it otherwise.
-TEST(Autosave, EachCopyHasItsOwnPlaceAndTheNextOneOffersWhatWasLeft) {
-  QTemporaryDir dir;
-  Surface drawn({120, 90});
-  drawn.setBackColor(Navy);
-  drawn.Line(0, 0, 100, 80);
+  Surface drawn({200, 150});
   QString left;
   {
     const AutosaveSlot first(dir.path());
     const AutosaveSlot second(dir.path());
     ASSERT_NE(first.pictureFile(), second.pictureFile());
     left = second.pictureFile();
-    Autosaver autosaver(left, {0, 0, 4096});
+    Autosaver autosaver(left, {0, 0, 2});
     double now = 0;
     autosaver.tick(drawn, false, now);
-    drawn.Line(100, 0, 0, 80);
+    drawn.Line(0, 0, 100, 80);
+    settle(autosaver, drawn, false, now);
+    EXPECT_TRUE(QFile::exists(left));
+    settle(autosaver, drawn, true, now);
+    EXPECT_FALSE(QFile::exists(left));
+    drawn.setBackColor(Navy);
+    for (int i = 0; i < 8; ++i) {
+      drawn.Line(float(i * 25), 0, 100, float(i * 18));
+      autosaver.tick(drawn, false, now += 1);
+    }
     settle(autosaver, drawn, false, now);
   }
   FakePlatform platform;
@@ -67,7 +53,7 @@ TEST(Autosave, EachCopyHasItsOwnPlaceAndTheNextOneOffersWhatWasLeft) {
     const AutosaveSlot next(dir.path());
     ASSERT_TRUE(next.hasLeftover() && next.pictureFile() == left);
     platform.restoreAnswer = wanted;
-    Surface canvas({120, 90});
+    Surface canvas({200, 150});
     EXPECT_EQ(recoverAtStart(canvas, platform, left, false), wanted);
     EXPECT_EQ(canvas.Image() == drawn.Image() && canvas.BackColor() == Navy, wanted);
     EXPECT_EQ(QFile::exists(left), wanted);
