@@ -45,7 +45,9 @@ void Kalyra::Form_Load() {
   PenUp = true;
 }
 
+// A lifted pen ends a stroke, and with it the history's step.
 void Kalyra::liftPen() {
   PenUp = true;
   StrokeStarted = false;
+  history.endStep(Canvas, Undo);
 }

@@ -7,6 +7,7 @@
 
 #include "canvas/Surface.h"
 #include "colour/Colour.h"
+#include "history/History.h"
 #include "interaction/Panel.h"
 #include "platform/Platform.h"
 
@@ -51,6 +52,9 @@ class Kalyra {
   void FillAt(std::int16_t x, std::int16_t y);
   void TakeUndoSnapshot();
   void RestoreUndoSnapshot();
+  // Steps back and forth through the history; both lift the pen.
+  void UndoStep();
+  void RedoStep();
 
   // Colour state and the gradient.
   void StepGradient();
@@ -123,6 +127,8 @@ class Kalyra {
 
   // The undo snapshot; null until the first one is taken.
   QImage Undo;
+  // Every change that can be undone, step by step.
+  History history;
 
   // Start-up.
   QString ProgramDir;

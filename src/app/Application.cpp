@@ -5,12 +5,14 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 
 #include "app/FaceButton.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "history/AutosaveSlot.h"
 #include "l10n/Translations.h"
 #include "platform/QtPlatform.h"
 
@@ -36,9 +38,13 @@ void describeOptions(QCommandLineParser& parser) {
                     CommandLine::tr("Speaks LANGUAGE (en, de, fr or es) instead of the "
                                     "language of the desktop."),
                     CommandLine::tr("LANGUAGE")});
-  parser.addPositionalArgument(CommandLine::tr("FILE"),
-                               CommandLine::tr("A bitmap picture to open as the background."),
-                               CommandLine::tr("[FILE]"));
+  parser.addOption({QStringLiteral("restore"),
+                    CommandLine::tr("Brings back the picture an earlier run left unsaved, "
+                                    "without asking.")});
+  parser.addPositionalArgument(
+      CommandLine::tr("FILE"),
+      CommandLine::tr("A bitmap or PNG picture to open as the background."),
+      CommandLine::tr("[FILE]"));
 }
 
 QStringList argumentsOf(int argc, char** argv) {
@@ -120,6 +126,10 @@ int runKalyra(int argc, char** argv) {
   if (!screen) return refuse(CommandLine::tr("no screen to show the canvas on."));
   const double dpi = screen->logicalDotsPerInch();
   QtPlatform platform;
+  // The autosave's place is held until the window, which writes there, is gone.
+  const AutosaveSlot autosave(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                              QStringLiteral("/autosave"));
+  const bool restore = parser.isSet(QStringLiteral("restore"));
   std::unique_ptr<MainWindow> window;
   SplashWindow splash(splashSeconds(), dpi);
   splash.move(screen->geometry().center() - splash.rect().center());
@@ -128,6 +138,8 @@ int runKalyra(int argc, char** argv) {
     platform.setDialogParent(window.get());
     std::optional<Notice> notice;
     if (!files.isEmpty()) notice = window->openPictureAtStart(files.front());
+    // Unsaved work comes back over a picture that is on the disk anyway.
+    window->recoverAndAutosave(autosave.pictureFile(), restore);
     // The main window shows before the splash closes, so that the program always has a window.
     window->showOnScreen(screen);
     splash.close();

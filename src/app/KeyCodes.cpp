@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "history/HistoryKeys.h"
+
 std::optional<int> keyAsciiFor(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers();
   if (modifiers & Qt::AltModifier) return std::nullopt;
@@ -10,6 +12,7 @@ std::optional<int> keyAsciiFor(const QKeyEvent& event) {
   // where the platform reports the plain letter as the text; Ctrl with anything else types
   // nothing the canvas knows.
   if (modifiers & Qt::ControlModifier) {
+    if (key == Qt::Key_Z && (modifiers & Qt::ShiftModifier)) return ShiftedRedoKey;
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
     return std::nullopt;
   }

@@ -6,9 +6,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "app/AutosaveRunner.h"
 #include "app/CanvasWidget.h"
 #include "app/FaceButton.h"
 #include "app/Layout.h"
+#include "history/Recovery.h"
 
 MainWindow::MainWindow(Platform& platform, double logicalDpi)
     : surface_(platform.screenPixelSize()), k_(surface_, platform) {
@@ -27,10 +29,24 @@ MainWindow::MainWindow(Platform& platform, double logicalDpi)
   connectCommands();
   connectStepBoxes();
   canvas_->setFocus();
+  // A canvas nobody has drawn on yet has nothing to keep.
+  k_.history.markSaved(surface_);
   sync();
 }
 
-MainWindow::~MainWindow() = default;
+// The window goes first, so the program ends at once for the user while the last changes are
+// written.
+MainWindow::~MainWindow() {
+  if (!autosave_) return;
+  hide();
+  autosave_->finish();
+}
+
+void MainWindow::recoverAndAutosave(const QString& file, bool withoutAsking) {
+  recoverAtStart(surface_, k_.platform, file, withoutAsking);
+  autosave_ = std::make_unique<AutosaveRunner>(file, surface_, k_.history, this);
+  sync();
+}
 
 void MainWindow::showOnScreen(QScreen* screen) {
   const QRect area = screen->geometry();

@@ -8,6 +8,7 @@
 #include "app/PanelWidgets.h"
 #include "canvas/Surface.h"
 
+class AutosaveRunner;
 class CanvasWidget;
 class QScreen;
 
@@ -28,6 +29,9 @@ class MainWindow : public QWidget {
   void showOnScreen(QScreen* screen);
   // Opens a picture named on the command line as the background.
   std::optional<Notice> openPictureAtStart(const QString& path);
+  // Before the window shows: brings back the canvas an earlier run autosaved in `file`, asking
+  // the user unless `withoutAsking`; then keeps the canvas autosaved there.
+  void recoverAndAutosave(const QString& file, bool withoutAsking);
   // Tells the user what a command could not do.
   void showNotice(const std::optional<Notice>& notice);
 
@@ -54,6 +58,7 @@ class MainWindow : public QWidget {
   Kalyra k_;
   CanvasWidget* canvas_;
   std::unique_ptr<PanelWidgets> panel_;
+  std::unique_ptr<AutosaveRunner> autosave_;
   bool syncing_ = false;
   bool syncAgain_ = false;
 };

@@ -38,6 +38,25 @@ Surface::Surface(QSize pixels)
       ScaleHeight(float(pixels.height())),
       image_(allocatePicture(pixels)) {
   image_.fill(toQRgb(backColor_));
+  const int rows = (image_.height() + TileSide - 1) / TileSide;
+  tileStamps_.assign(std::size_t(tileColumns()) * std::size_t(rows), 0);
+}
+
+QRect Surface::tileRect(int tile) const {
+  const QRect r((tile % tileColumns()) * TileSide, (tile / tileColumns()) * TileSide, TileSide,
+                TileSide);
+  return r & image_.rect();
+}
+
+void Surface::swapBackdrop(Backdrop& other) {
+  std::swap(backColor_, other.colour);
+  std::swap(picture_, other.picture);
+  ++changeCount_;
+}
+
+QImage& Surface::pixelsForWriting(const QRect& area) {
+  markDirty(area);
+  return image_;
 }
 
 QPoint Surface::toPixel(float x, float y) const {
@@ -139,6 +158,15 @@ QImage& Surface::pixelsForWriting() {
 }
 
 void Surface::markDirty(const QRect& area) {
+  const QRect touched = area & image_.rect();
+  if (!touched.isEmpty()) {
+    ++changeCount_;
+    const int columns = tileColumns();
+    for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
+      for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx)
+        tileStamps_[std::size_t(ty * columns + tx)] = changeCount_;
+    }
+  }
   constexpr std::size_t MostRectangles = 64;
   for (QRect& r : dirty_) {
     if (r.intersects(area)) {

@@ -6,10 +6,18 @@
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "colour/Colour.h"
+
+// What the canvas shows besides its drawn pixels: the background colour and the background
+// picture that a repaint of the background puts back.
+struct Backdrop {
+  Colour colour = White;
+  std::optional<QImage> picture;
+};
 
 // The canvas: a persistent 32-bit picture with a user scale, drawn without antialiasing so that
 // every pixel holds exactly a colour that was drawn (the flood fill and the colour pick compare
@@ -63,6 +71,23 @@ class Surface {
   virtual void floodFill(QPoint pixel, Colour surface, Colour fill);
   QSize pixelSize() const { return image_.size(); }
 
+  // The picture in square tiles, numbered row by row. Every change stamps the tiles it touches
+  // with a count that only grows, so the undo history and the autosave find what changed since
+  // they last looked without comparing the whole picture.
+  static constexpr int TileSide = 64;
+  int tileColumns() const { return (image_.width() + TileSide - 1) / TileSide; }
+  int tileCount() const { return int(tileStamps_.size()); }
+  QRect tileRect(int tile) const;
+  std::uint64_t changeCount() const { return changeCount_; }
+  std::uint64_t tileStamp(int tile) const { return tileStamps_[std::size_t(tile)]; }
+
+  Backdrop backdrop() const { return {backColor_, picture_}; }
+  // Exchanges the backdrop without repainting: for putting back a state whose pixels are put
+  // back separately.
+  void swapBackdrop(Backdrop& other);
+  // Pixels that the caller writes itself within `area`, which counts as changed.
+  QImage& pixelsForWriting(const QRect& area);
+
   // The one conversion from user units to pixels. The centre of the scale falls on the pixel at
   // half the width and height, and offsets from it round half to even, so that a point and its
   // mirror image land on mirror-image pixels.
@@ -94,4 +119,6 @@ class Surface {
   // apart while one copy's segments gather into one. Unions of a QRegion on every segment would
   // cost more than drawing the segments.
   std::vector<QRect> dirty_;
+  std::vector<std::uint64_t> tileStamps_;
+  std::uint64_t changeCount_ = 0;
 };

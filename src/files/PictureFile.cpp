@@ -1,8 +1,10 @@
 #include "files/PictureFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QSaveFile>
 #include <cstdlib>
 
@@ -46,14 +48,46 @@ PictureRead readPicture(const QString& path) {
   return {std::move(picture), {}};
 }
 
+PictureFormat formatFor(const QString& path, int filter) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("png")) return PictureFormat::Png;
+  if (suffix == QLatin1String("bmp")) return PictureFormat::Bitmap;
+  return filter == 1 ? PictureFormat::Png : PictureFormat::Bitmap;
+}
+
+QByteArray encodePng(const QImage& picture, int quality, const QMap<QString, QString>& texts) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  writer.setQuality(quality);
+  for (auto t = texts.begin(); t != texts.end(); ++t) writer.setText(t.key(), t.value());
+  if (picture.isNull() || !writer.write(picture)) return {};
+  return png;
+}
+
+std::optional<QString> writePictureFile(const QString& path, const QImage& picture,
+                                        PictureFormat format) {
+  if (format == PictureFormat::Bitmap) return writeBitmapFile(path, picture);
+  const QByteArray png = encodePng(picture);
+  if (png.isEmpty()) return PictureFileText::tr("the picture could not be encoded as PNG");
+  return writeWholeFile(path, png);
+}
+
 std::optional<QString> writeBitmapFile(const QString& path, const QImage& picture) {
-  // Encoded in memory first, so that the file sees one write whose outcome is known in full:
-  // on some Qt versions a save file reports a commit after a failed write as successful.
   const QByteArray bitmap = encodeBmp24(picture);
   if (bitmap.isEmpty()) return PictureFileText::tr("the picture is too large for a bitmap file");
+  return writeWholeFile(path, bitmap);
+}
+
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& content) {
+  // Encoded in memory first, so that the file sees one write whose outcome is known in full:
+  // on some Qt versions a save file reports a commit after a failed write as successful. The
+  // write is unbuffered: a buffered one that fits the buffer reports success and only fails
+  // inside the commit, which then puts the empty file in place of the old one.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bitmap) != bitmap.size() || file.error() != QFileDevice::NoError) {
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+  if (file.write(content) != content.size() || file.error() != QFileDevice::NoError) {
     const QString why = file.errorString();
     file.cancelWriting();
     return why;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QMap>
 #include <QString>
 #include <optional>
 
@@ -20,7 +22,22 @@ struct PictureRead {
 // Reads a picture file of any format Qt reads, recognised by its content, not its name.
 PictureRead readPicture(const QString& path);
 
-// Writes `picture` as a 24-bit Windows bitmap. The file is replaced only once the whole new
-// bitmap is on the disk; until then, and when anything fails, a file of that name keeps its old
-// content. Gives the reason when it could not write.
+enum class PictureFormat { Bitmap, Png };
+
+// The format a picture is saved in: the one its name's extension names, and otherwise the one
+// of the filter chosen in the save dialog (0 bitmap, 1 PNG).
+PictureFormat formatFor(const QString& path, int filter);
+
+// The picture encoded in memory as PNG at Qt's compression for `quality` (-1: its default),
+// with text entries; empty when it could not be encoded.
+QByteArray encodePng(const QImage& picture, int quality = -1,
+                     const QMap<QString, QString>& texts = {});
+
+// Writes `picture` as a 24-bit Windows bitmap or as PNG. The file is replaced only once the
+// whole new file is on the disk; until then, and when anything fails, a file of that name keeps
+// its old content. Gives the reason when it could not write.
+std::optional<QString> writePictureFile(const QString& path, const QImage& picture,
+                                        PictureFormat format);
 std::optional<QString> writeBitmapFile(const QString& path, const QImage& picture);
+// The same for content already encoded.
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& content);

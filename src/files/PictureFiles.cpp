@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <variant>
 
 #include "Kalyra.h"
 #include "files/PictureFile.h"
@@ -12,9 +13,13 @@ struct PictureFilesText {
   Q_DECLARE_TR_FUNCTIONS(PictureFiles)
 };
 
-FileDialogRequest bitmapDialog(const QString& title, const QString& directory,
-                               const QString& proposedName) {
-  return {title, PictureFilesText::tr("Bitmap Files (*.bmp)"), directory, proposedName};
+// Bitmaps first: they stay what the dialogs choose unless the user picks PNG.
+FileDialogRequest pictureDialog(const QString& title, const QString& directory,
+                                const QString& proposedName) {
+  return {title,
+          PictureFilesText::tr("Bitmap Files (*.bmp)") + QStringLiteral(";;") +
+              PictureFilesText::tr("PNG Files (*.png)"),
+          directory, proposedName};
 }
 
 // A file's name as the user sees it in a message.
@@ -27,15 +32,14 @@ void moveToFolderOf(Platform& platform, const QString& file) {
   platform.setCurrentDirectory(QFileInfo(file).absolutePath());
 }
 
-// A picture that can't be read leaves the canvas as it was.
-std::optional<Notice> loadBackground(Surface& canvas, const QString& path) {
+// The picture, or the notice that tells why it can't be read; the canvas is not touched yet.
+std::variant<QImage, Notice> readBackground(const QString& path) {
   PictureRead read = readPicture(path);
   if (!read.picture)
     return Notice{PictureFilesText::tr("Load Picture"),
                   PictureFilesText::tr("Kalyra! could not read the picture file “%1”: %2.")
                       .arg(shown(path), read.whyNot)};
-  canvas.setPicture(std::move(read.picture));
-  return std::nullopt;
+  return std::move(*read.picture);
 }
 
 }  // namespace
@@ -46,13 +50,20 @@ std::optional<Notice> Kalyra::cmdOpen_Click() {
   liftPen();
   const QString directory = platform.currentDirectory();
   const auto chosen = platform.chooseOpenFile(
-      bitmapDialog(PictureFilesText::tr("Open"), directory, PictureFileName));
+      pictureDialog(PictureFilesText::tr("Open"), directory, PictureFileName));
   if (chosen && chosen->isEmpty()) return std::nullopt;
   std::optional<Notice> notice;
   if (chosen) {
     PictureFileName = QDir(directory).absoluteFilePath(*chosen);
     moveToFolderOf(platform, PictureFileName);
-    notice = loadBackground(Canvas, PictureFileName);
+    auto read = readBackground(PictureFileName);
+    if (auto* picture = std::get_if<QImage>(&read)) {
+      // Loading replaces the whole drawing, so it can be taken back like any other change.
+      TakeUndoSnapshot();
+      Canvas.setPicture(std::move(*picture));
+    } else {
+      notice = std::get<Notice>(read);
+    }
   }
   requestCanvasFocus();
   return notice;
@@ -62,24 +73,32 @@ std::optional<Notice> Kalyra::CmdSave_Click() {
   liftPen();
   const QString directory = platform.currentDirectory();
   const auto chosen = platform.chooseSaveFile(
-      bitmapDialog(PictureFilesText::tr("Save"), directory, PictureFileName));
-  if (chosen && chosen->isEmpty()) return std::nullopt;
+      pictureDialog(PictureFilesText::tr("Save"), directory, PictureFileName));
+  if (chosen && chosen->name.isEmpty()) return std::nullopt;
   std::optional<Notice> notice;
   if (chosen) {
-    PictureFileName = QDir(directory).absoluteFilePath(*chosen);
+    PictureFileName = QDir(directory).absoluteFilePath(chosen->name);
     moveToFolderOf(platform, PictureFileName);
-    if (auto whyNot = writeBitmapFile(PictureFileName, Canvas.Image()))
+    const PictureFormat format = formatFor(PictureFileName, chosen->filter);
+    if (auto whyNot = writePictureFile(PictureFileName, Canvas.Image(), format))
       notice = Notice{PictureFilesText::tr("Save Picture"),
                       PictureFilesText::tr("Kalyra! could not save the picture to “%1”: %2.")
                           .arg(shown(PictureFileName), *whyNot)};
+    else
+      history.markSaved(Canvas);
   }
   requestCanvasFocus();
   return notice;
 }
 
 // The file named on the command line counts as chosen in the open dialog, so that Save
-// proposes it.
+// proposes it. It is where the drawing starts, not a change to take back, and as it is on the
+// disk already it is not offered back after a crash unless it was drawn on.
 std::optional<Notice> Kalyra::openPictureAtStart(const QString& path) {
   PictureFileName = QDir(platform.currentDirectory()).absoluteFilePath(path);
-  return loadBackground(Canvas, PictureFileName);
+  auto read = readBackground(PictureFileName);
+  if (auto* notice = std::get_if<Notice>(&read)) return *notice;
+  Canvas.setPicture(std::move(std::get<QImage>(read)));
+  history.markSaved(Canvas);
+  return std::nullopt;
 }

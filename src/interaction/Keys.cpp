@@ -1,4 +1,5 @@
 #include "Kalyra.h"
+#include "history/HistoryKeys.h"
 
 namespace {
 
@@ -36,4 +37,6 @@ void Kalyra::Canvas_KeyPress(int keyAscii) {
   if (keyAscii == Slash) ClicksOn = ClicksOn == 0 ? 1 : 0;
   if (keyAscii == Space) PickColorAtPointer();
   if (keyAscii == Backspace) RestoreUndoSnapshot();
+  if (keyAscii == UndoKey) UndoStep();
+  if (keyAscii == RedoKey || keyAscii == ShiftedRedoKey) RedoStep();
 }

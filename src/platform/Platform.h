@@ -9,13 +9,21 @@
 
 #include "colour/Colour.h"
 
-// How a file dialog opens. `filter` is in Qt's form, "Bitmap Files (*.bmp)". No default
+// How a file dialog opens. `filter` is in Qt's form, "Bitmap Files (*.bmp)", several filters
+// separated by ";;", the first chosen at the start. No default
 // extension is added: a name typed without ".bmp" is used as typed.
 struct FileDialogRequest {
   QString title;
   QString filter;
   QString directory;     // the folder it opens in
   QString proposedName;  // the name it starts with; may be empty or a full path
+};
+
+// A file chosen in the save dialog, and which of the request's filters was chosen (0 the first).
+struct FileChoice {
+  FileChoice(QString name = {}, int filter = 0) : name(std::move(name)), filter(filter) {}
+  QString name;
+  int filter;
 };
 
 // The printer and page chosen in the print dialog, as the page lies in the chosen orientation,
@@ -54,7 +62,11 @@ class Platform {
   // The modal file dialogs; nothing when cancelled. The save dialog asks before replacing an
   // existing file.
   virtual std::optional<QString> chooseOpenFile(const FileDialogRequest& request) = 0;
-  virtual std::optional<QString> chooseSaveFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<FileChoice> chooseSaveFile(const FileDialogRequest& request) = 0;
+
+  // At start, before the canvas shows: whether to bring back `picture`, the canvas as it was
+  // autosaved when the program last ended with unsaved changes.
+  virtual bool askRestore(const QImage& picture) = 0;
 
   // Dots per inch of the canvas's pixels as the screen's settings count them.
   virtual double logicalDpi() = 0;

@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -25,8 +27,8 @@ std::optional<QtPlatform::PdfOutput> pdfOutputFromEnvironment() {
   return QtPlatform::PdfOutput{file, qEnvironmentVariableIntValue("KALYRA_PRINT_LANDSCAPE") == 1};
 }
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                     QFileDialog::AcceptMode mode) {
+std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                        QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent, request.title, request.directory, request.filter);
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.setAcceptMode(mode);
@@ -36,7 +38,9 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
   dialog.setDefaultSuffix(QString());
   if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.selectedFiles().value(0);
+  const int filter =
+      int(request.filter.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()));
+  return FileChoice{dialog.selectedFiles().value(0), std::max(filter, 0)};
 }
 
 QPageLayout::Orientation orientation(bool landscape) {
@@ -91,11 +95,26 @@ std::optional<Colour> QtPlatform::chooseColour(Colour initial) {
 }
 
 std::optional<QString> QtPlatform::chooseOpenFile(const FileDialogRequest& request) {
-  return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+  const auto chosen = runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+  if (!chosen) return std::nullopt;
+  return chosen->name;
 }
 
-std::optional<QString> QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
+std::optional<FileChoice> QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
   return runFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+bool QtPlatform::askRestore(const QImage& picture) {
+  QMessageBox box(QMessageBox::Question, tr("Kalyra!"),
+                  tr("Kalyra! ended last time before your picture was saved. Bring it back?"),
+                  QMessageBox::NoButton, parent_);
+  box.setIconPixmap(
+      QPixmap::fromImage(picture.scaled(240, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  QPushButton* restore = box.addButton(tr("&Restore"), QMessageBox::AcceptRole);
+  box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(restore);
+  box.exec();
+  return box.clickedButton() == restore;
 }
 
 // Canvas pixels are device pixels, so a scaled screen counts its scale in.

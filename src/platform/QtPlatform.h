@@ -38,7 +38,8 @@ class QtPlatform : public Platform {
   void setCurrentDirectory(const QString& path) override;
   std::optional<Colour> chooseColour(Colour initial) override;
   std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override;
-  std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override;
+  std::optional<FileChoice> chooseSaveFile(const FileDialogRequest& request) override;
+  bool askRestore(const QImage& picture) override;
   double logicalDpi() override;
   std::optional<PrintSetup> choosePrinter() override;
   std::optional<QString> printImage(const QImage& picture, const QRectF& inches,

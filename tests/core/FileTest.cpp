@@ -69,7 +69,7 @@ TEST_F(PictureFiles, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
   EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
   const FileDialogRequest& save = platform.saveRequests.at(0);
   EXPECT_EQ(save.title + save.filter + save.directory + save.proposedName,
-            "SaveBitmap Files (*.bmp)" + dir.path());
+            "SaveBitmap Files (*.bmp);;PNG Files (*.png)" + dir.path());
   EXPECT_EQ(QImage(path("other/pic.bmp")).convertToFormat(QImage::Format_RGB32), drawn);
   EXPECT_TRUE(platform.directory == path("other") && k.ProgramDir == "/start");
 
@@ -82,6 +82,14 @@ TEST_F(PictureFiles, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
             "Open" + path("other") + path("other/pic.bmp"));
   EXPECT_EQ(k.PictureFileName, path("other/copy"));
   EXPECT_EQ(canvas.Image(), drawn);
+  // PNG by the chosen filter, or by the name whatever the filter.
+  for (const FileChoice& png : {FileChoice(path("other/a"), 1), FileChoice(path("b.png"), 0)}) {
+    platform.saveAnswers = {png};
+    EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
+    QImageReader reader(png.name);
+    EXPECT_EQ(reader.format(), "png");
+    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), drawn) << png.filter;
+  }
 }
 
 TEST_F(PictureFiles, CancelChangesNothingButLiftsThePenAndFocusesTheCanvas) {
@@ -170,12 +178,21 @@ TEST_F(PictureFiles, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
     ScratchMount disk(folder, full ? 256 * 1024 : 4 * 1024 * 1024);
     if (!disk.mounted() && (root || full)) GTEST_SKIP() << "mounting a tmpfs needs CAP_SYS_ADMIN";
     writeFile(folder + "/pic.bmp", old);
+    writeFile(folder + "/pic.png", old);
+    QFile filler(folder + "/filler");  // a PNG of the canvas is small
+    if (full && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+      while (filler.write(QByteArray(512, 'x')) > 0) {
+      }
     ASSERT_TRUE(full || (root ? disk.makeReadOnly()
                               : QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner)));
-    platform.saveAnswers = {folder + "/pic.bmp"};
-    EXPECT_TRUE(names(k.CmdSave_Click(), QDir(folder).dirName() + "/pic.bmp")) << full;
-    EXPECT_EQ(contentOf(folder + "/pic.bmp"), old) << full;
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"pic.bmp"}) << full;
+    for (const QString name : {"pic.bmp", "pic.png"}) {
+      platform.saveAnswers = {folder + "/" + name};
+      EXPECT_TRUE(names(k.CmdSave_Click(), QDir(folder).dirName() + "/" + name)) << full;
+      EXPECT_EQ(contentOf(folder + "/" + name), old) << full << name.toStdString();
+    }
+    const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left.filter("pic"), QStringList({"pic.bmp", "pic.png"})) << full;
+    EXPECT_EQ(left.size(), full ? 3 : 2) << full;
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 }

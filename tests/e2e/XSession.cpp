@@ -1,6 +1,8 @@
 #include "e2e/XSession.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 
 namespace {
@@ -91,10 +93,24 @@ QImage VirtualScreen::waitFor(const std::function<bool(const QImage&)>& done, do
   return shot;
 }
 
+QProcessEnvironment freshUserFolders(const QTemporaryDir& root) {
+  QProcessEnvironment env;
+  for (const char* name :
+       {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+    const QString folder = root.filePath(QString::fromLatin1(name));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert(QString::fromLatin1(name), folder);
+  }
+  return env;
+}
+
 RunningProgram::RunningProgram(VirtualScreen& screen, const QStringList& arguments,
                                const QProcessEnvironment& extra, const QString& directory)
     : screen_(screen) {
   QProcessEnvironment env = screen.environment();
+  const QProcessEnvironment folders = freshUserFolders(userFolders_);
+  for (const QString& name : folders.keys()) env.insert(name, folders.value(name));
   for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
   process_.setProcessEnvironment(env);
   process_.setWorkingDirectory(directory);

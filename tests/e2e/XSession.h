@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QSize>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
 // A virtual X server of its own, for one test: started on a free display number and stopped
@@ -33,10 +34,15 @@ class VirtualScreen {
   QString display_;
 };
 
+// Fresh folders for the user's data, settings, cache and runtime files, so that no run sees
+// another's autosave.
+QProcessEnvironment freshUserFolders(const QTemporaryDir& root);
+
 // The program running on a virtual screen, killed when the object goes unless it ended.
 class RunningProgram {
  public:
-  // The program runs in `directory`, or in the test's own when it is empty.
+  // The program runs in `directory`, or in the test's own when it is empty, with user folders
+  // of its own unless `extra` names them.
   RunningProgram(VirtualScreen& screen, const QStringList& arguments,
                  const QProcessEnvironment& extra = {}, const QString& directory = {});
   ~RunningProgram();
@@ -55,5 +61,6 @@ class RunningProgram {
 
  private:
   VirtualScreen& screen_;
+  QTemporaryDir userFolders_;
   QProcess process_;
 };

@@ -20,7 +20,11 @@ class FakePlatform : public Platform {
   int seeds = 0;
 
   // File dialogs: the answers, and every request seen.
-  std::deque<std::optional<QString>> openAnswers, saveAnswers;
+  std::deque<std::optional<QString>> openAnswers;
+  std::deque<std::optional<FileChoice>> saveAnswers;
+  // The answer to the question whether to bring back an autosaved picture, and how often asked.
+  bool restoreAnswer = false;
+  int restoreQuestions = 0;
   std::vector<FileDialogRequest> openRequests, saveRequests;
 
   double dpi = 96;
@@ -52,9 +56,13 @@ class FakePlatform : public Platform {
     openRequests.push_back(request);
     return next(openAnswers);
   }
-  std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override {
+  std::optional<FileChoice> chooseSaveFile(const FileDialogRequest& request) override {
     saveRequests.push_back(request);
     return next(saveAnswers);
+  }
+  bool askRestore(const QImage&) override {
+    ++restoreQuestions;
+    return restoreAnswer;
   }
   double logicalDpi() override { return dpi; }
   std::optional<PrintSetup> choosePrinter() override {

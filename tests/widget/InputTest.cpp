@@ -9,6 +9,7 @@
 #include "app/Application.h"
 #include "app/KeyCodes.h"
 #include "app/SplashWindow.h"
+#include "history/HistoryKeys.h"
 #include "widget/WindowFixture.h"
 
 TEST(KeyCodes, KeysGiveTheCharacterCodesTheyType) {
@@ -30,6 +31,9 @@ TEST(KeyCodes, KeysGiveTheCharacterCodesTheyType) {
       {Qt::Key_Slash, {}, "/", 47},
       {Qt::Key_7, Qt::ShiftModifier, "/", 47},    // "/" on a German keyboard
       {Qt::Key_S, Qt::ControlModifier, "s", 19},  // Ctrl+S is not the echo key
+      {Qt::Key_Z, Qt::ControlModifier, "\x1a", UndoKey},
+      {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "\x1a", ShiftedRedoKey},
+      {Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier, "\x0b", 11},
       {Qt::Key_S, Qt::AltModifier, "s", std::nullopt},
       {Qt::Key_Slash, Qt::ControlModifier, "/", std::nullopt},
       {Qt::Key_Left, {}, "", std::nullopt},

@@ -1,0 +1,118 @@
+#include "history/History.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const QRgb* row(const QImage& image, int y, int x) {
+  return reinterpret_cast<const QRgb*>(image.constScanLine(y)) + x;
+}
+
+bool sameBackdrop(const Backdrop& a, const Backdrop& b) {
+  if (a.colour != b.colour || a.picture.has_value() != b.picture.has_value()) return false;
+  return !a.picture || a.picture->cacheKey() == b.picture->cacheKey();
+}
+
+std::size_t pictureBytes(const std::optional<Backdrop>& backdrop) {
+  return backdrop && backdrop->picture ? std::size_t(backdrop->picture->sizeInBytes()) : 0;
+}
+
+}  // namespace
+
+void History::beginStep(const Surface& canvas) {
+  open_ = true;
+  openedAt_ = canvas.changeCount();
+  openedBackdrop_ = canvas.backdrop();
+}
+
+void History::endStep(const Surface& canvas, const QImage& before) {
+  if (!open_) return;
+  open_ = false;
+  // Without a whole snapshot there is nothing to take the old tiles from.
+  if (before.size() != canvas.pixelSize() || before.format() != canvas.Image().format()) return;
+  std::vector<int> touched;
+  for (int t = 0; t < canvas.tileCount(); ++t) {
+    if (canvas.tileStamp(t) > openedAt_) touched.push_back(t);
+  }
+  Step step = collect(canvas, before, canvas.Image(), touched);
+  if (!sameBackdrop(openedBackdrop_, canvas.backdrop())) step.backdrop = openedBackdrop_;
+  openedBackdrop_ = {};
+  if (!step.tiles.empty() || step.backdrop) push(std::move(step));
+}
+
+void History::restoreSnapshot(Surface& canvas, const QImage& snapshot) {
+  std::vector<int> all(std::size_t(canvas.tileCount()));
+  for (int t = 0; t < canvas.tileCount(); ++t) all[std::size_t(t)] = t;
+  Step step = collect(canvas, canvas.Image(), snapshot, all);
+  step.backdrop = canvas.backdrop();
+  canvas.setPicture(snapshot.copy());
+  push(std::move(step));
+}
+
+History::Step History::collect(const Surface& canvas, const QImage& from, const QImage& other,
+                               const std::vector<int>& candidates) {
+  Step step;
+  for (int t : candidates) {
+    const QRect r = canvas.tileRect(t);
+    const std::size_t rowBytes = std::size_t(r.width()) * sizeof(QRgb);
+    int y = r.top();
+    while (y <= r.bottom() && std::memcmp(row(from, y, r.x()), row(other, y, r.x()), rowBytes) == 0)
+      ++y;
+    if (y > r.bottom()) continue;
+    step.tiles.push_back(t);
+    for (y = r.top(); y <= r.bottom(); ++y) {
+      const QRgb* in = row(from, y, r.x());
+      step.pixels.insert(step.pixels.end(), in, in + r.width());
+    }
+  }
+  step.pixels.shrink_to_fit();
+  return step;
+}
+
+// The step's tiles and the canvas's trade places, so the step then holds the other side.
+void History::exchange(Surface& canvas, Step& step) {
+  QRect area;
+  for (int t : step.tiles) area |= canvas.tileRect(t);
+  QImage& image = canvas.pixelsForWriting(area);
+  QRgb* stored = step.pixels.data();
+  for (int t : step.tiles) {
+    const QRect r = canvas.tileRect(t);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      QRgb* shown = reinterpret_cast<QRgb*>(image.scanLine(y)) + r.x();
+      std::swap_ranges(shown, shown + r.width(), stored);
+      stored += r.width();
+    }
+  }
+  if (step.backdrop) canvas.swapBackdrop(*step.backdrop);
+}
+
+void History::push(Step step) {
+  for (const Step& s : undone_) bytes_ -= s.bytes;
+  undone_.clear();
+  step.bytes = sizeof(Step) + step.tiles.size() * sizeof(int) + step.pixels.size() * sizeof(QRgb) +
+               pictureBytes(step.backdrop);
+  bytes_ += step.bytes;
+  done_.push_back(std::move(step));
+  // The oldest steps go first; the newest is kept even when it alone is over the budget.
+  while (bytes_ > budget_ && done_.size() > 1) {
+    bytes_ -= done_.front().bytes;
+    done_.pop_front();
+  }
+}
+
+bool History::undo(Surface& canvas) {
+  if (done_.empty()) return false;
+  exchange(canvas, done_.back());
+  undone_.push_back(std::move(done_.back()));
+  done_.pop_back();
+  return true;
+}
+
+bool History::redo(Surface& canvas) {
+  if (undone_.empty()) return false;
+  exchange(canvas, undone_.back());
+  done_.push_back(std::move(undone_.back()));
+  undone_.pop_back();
+  return true;
+}

@@ -1,0 +1,130 @@
+#include <QTemporaryDir>
+
+#include "core/CoreFixture.h"
+#include "files/PictureFile.h"
+#include "history/HistoryKeys.h"
+
+namespace {
+
+constexpr Colour Navy = 0x800000;
+
+// What the canvas shows and what a repaint of its background would bring back.
+struct Shown {
+  QImage pixels;
+  Colour backColor;
+  bool picture;
+  bool operator==(const Shown&) const = default;
+};
+
+}  // namespace
+
+class Histories : public CoreFixture {
+ protected:
+  Histories() : CoreFixture({256, 192}) {
+    EXPECT_TRUE(dir.isValid());
+    platform.directory = dir.path();
+  }
+  Shown shown() const { return {canvas.Image().copy(), canvas.BackColor(), canvas.hasPicture()}; }
+  void stroke(float x, float y) {
+    k.Canvas_MouseMove(0, 0, x, y);
+    k.Canvas_MouseDown(1, 0, x, y);
+    k.Canvas_MouseMove(0, 0, x + 37, y + 11);
+    k.Canvas_MouseMove(0, 0, x + 5, y + 60);
+    k.Canvas_MouseDown(1, 0, x, y);
+  }
+  QTemporaryDir dir;
+};
+
+// Every kind of change is one step: undone one by one back to the start and redone one by one
+// to the end, with both redo keys, the canvas shows exactly each state it went through,
+// background colour and background picture included.
+TEST_F(Histories, EveryKindOfChangeIsOneStepUndoneAndRedoneInOrder) {
+  QImage loaded(50, 40, QImage::Format_RGB32);
+  loaded.fill(Qt::green);
+  ASSERT_TRUE(loaded.save(dir.filePath("load.png")));
+  platform.openAnswers = {dir.filePath("load.png")};
+  platform.colourAnswers = {Navy};
+  platform.randoms = {0.5f, 0.25f, 0.75f};
+  const std::vector<std::function<void()>> actions = {
+      [&] { stroke(-100, -300); },
+      [&] {  // a stamp of squares, pen down and up
+        k.sty_Click(1);
+        stroke(100, 100);
+        k.sty_Click(0);
+      },
+      [&] { fillAt(-10, -10, Yellow); },
+      [&] {
+        canvas.ForeColor = Red;
+        k.CmdFrame_Click();
+      },
+      [&] { k.cmdOpen_Click(); },
+      [&] { stroke(0, 0); },
+      [&] { k.Canvas_KeyPress(8); },  // Backspace: the stroke goes as a step of its own
+      [&] { k.CmdSetBackColor_Click(); },
+      [&] { stroke(50, -50); },
+      [&] { k.cmdColorBar_MouseDown(2, 0, 0, 0); },
+  };
+  std::vector<Shown> states{shown()};
+  for (const auto& act : actions) {
+    act();
+    states.push_back(shown());
+    ASSERT_NE(states.back(), states[states.size() - 2]) << states.size();
+  }
+  for (std::size_t i = states.size() - 1; i > 0; --i) {
+    k.Canvas_KeyPress(UndoKey);
+    EXPECT_TRUE(shown() == states[i - 1]) << i;
+  }
+  k.Canvas_KeyPress(UndoKey);  // nothing older: nothing changes
+  EXPECT_TRUE(shown() == states[0]);
+  for (std::size_t i = 1; i < states.size(); ++i) {
+    k.Canvas_KeyPress(i % 2 ? RedoKey : ShiftedRedoKey);
+    EXPECT_TRUE(shown() == states[i]) << i;
+  }
+  // A change after undoing drops what was undone; undo lifts a pen that is down.
+  k.Canvas_KeyPress(UndoKey);
+  k.Canvas_MouseDown(1, 0, 0, 0);
+  k.Canvas_KeyPress(UndoKey);
+  EXPECT_TRUE(k.PenUp && shown() == states[states.size() - 3]);
+  stroke(-200, 200);
+  EXPECT_EQ(k.history.redoSteps(), 0u);
+}
+
+// A step keeps only the tiles it changed, a hundred steps and more are kept, and past the
+// budget the oldest go first.
+TEST(History, KeepsOnlyChangedTilesAndHundredsOfStepsWithinTheBudget) {
+  Surface canvas({640, 200});
+  const std::size_t tile = 64 * 64 * 4;
+  for (const std::size_t budget : {History::DefaultBudget, 5 * tile}) {
+    History history(budget);
+    QImage before;
+    for (int i = 0; i < 120; ++i) {
+      canvas.copyImageTo(before);
+      history.beginStep(canvas);
+      canvas.ForeColor = packColour(i + 1, 0, 0);
+      canvas.Line(float(i % 4 * 128), 10, float(i % 4 * 128 + 100), 10);  // two tiles
+      history.endStep(canvas, before);
+      EXPECT_LE(history.bytes(), std::size_t(1.5 * 2 * tile) * history.undoSteps()) << i;
+    }
+    EXPECT_EQ(history.undoSteps(), budget == History::DefaultBudget ? 120u : 2u);
+  }
+}
+
+// Backspace before any snapshot leaves a picture opened at start; a picture loaded over a
+// drawing can be taken back with Backspace, which brings back the drawing.
+TEST_F(Histories, BackspaceKeepsAPictureOpenedAtStartAndTakesBackALoad) {
+  QImage picture(60, 60, QImage::Format_RGB32);
+  picture.fill(Qt::magenta);
+  ASSERT_TRUE(picture.save(dir.filePath("start.bmp")));
+  ASSERT_EQ(k.openPictureAtStart(dir.filePath("start.bmp")), std::nullopt);
+  const Shown opened = shown();
+  k.Canvas_KeyPress(8);
+  EXPECT_TRUE(shown() == opened && k.history.undoSteps() == 0);
+
+  stroke(10, 10);
+  const Shown drawn = shown();
+  platform.openAnswers = {dir.filePath("start.bmp")};
+  k.cmdOpen_Click();
+  ASSERT_NE(shown(), drawn);
+  k.Canvas_KeyPress(8);
+  EXPECT_EQ(shown().pixels, drawn.pixels);
+}
