@@ -105,13 +105,14 @@ std::optional<FileChoice> QtPlatform::chooseSaveFile(const FileDialogRequest& re
 }
 
 bool QtPlatform::askRestore(const QImage& picture) {
-  QMessageBox box(QMessageBox::Question, tr("Kalyra!"),
-                  tr("Kalyra! ended last time before your picture was saved. Bring it back?"),
-                  QMessageBox::NoButton, parent_);
+  QMessageBox box(
+      QMessageBox::Question, QtPlatformText::tr("Kalyra!"),
+      QtPlatformText::tr("Kalyra! ended last time before your picture was saved. Bring it back?"),
+      QMessageBox::NoButton, parent_);
   box.setIconPixmap(
       QPixmap::fromImage(picture.scaled(240, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-  QPushButton* restore = box.addButton(tr("&Restore"), QMessageBox::AcceptRole);
-  box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+  QPushButton* restore = box.addButton(QtPlatformText::tr("&Restore"), QMessageBox::AcceptRole);
+  box.addButton(QtPlatformText::tr("&Discard"), QMessageBox::DestructiveRole);
   box.setDefaultButton(restore);
   box.exec();
   return box.clickedButton() == restore;
