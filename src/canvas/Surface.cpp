@@ -43,8 +43,6 @@ Surface::Surface(QSize pixels)
 QPoint Surface::toPixel(float x, float y) const {
   const double sx = image_.width() / double(ScaleWidth);
   const double sy = image_.height() / double(ScaleHeight);
-  const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
-  const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
   // Offsets beyond any real pointer (and NaN) are held millions of pixels off the picture, so
   // that the rasteriser's integer arithmetic can never overflow.
   constexpr double Far = 1 << 24;
@@ -52,6 +50,11 @@ QPoint Surface::toPixel(float x, float y) const {
     const double r = roundHalfEven(units);
     return r > Far ? Far : (r >= -Far ? r : -Far);
   };
+  // Units are equally long on both axes; measured from an origin they are turned and swapped
+  // between the axes, so they take one scale, or a diagonal image could round differently.
+  if (origin_) return *origin_ + QPoint(int(offset(sy * double(x))), int(offset(sy * double(y))));
+  const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
+  const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
   return {image_.width() / 2 + int(offset(sx * (double(x) - centreX))),
           image_.height() / 2 + int(offset(sy * (double(y) - centreY)))};
 }

@@ -36,4 +36,5 @@ void Kalyra::Canvas_KeyPress(int keyAscii) {
   if (keyAscii == Slash) ClicksOn = ClicksOn == 0 ? 1 : 0;
   if (keyAscii == Space) PickColorAtPointer();
   if (keyAscii == Backspace) RestoreUndoSnapshot();
+  SymmetryKeyPress(keyAscii);
 }
