@@ -142,9 +142,12 @@ QImage& Surface::pixelsForWriting() {
 }
 
 void Surface::markDirty(const QRect& area) {
-  constexpr std::size_t MostRectangles = 64;
+  // Enough for a stroke's copies and their echoes under the largest symmetry.
+  constexpr std::size_t MostRectangles = 160;
   for (QRect& r : dirty_) {
-    if (r.intersects(area)) {
+    // QRect::intersects is not inlined, and this runs for every rectangle on every segment.
+    if (r.left() <= area.right() && area.left() <= r.right() && r.top() <= area.bottom() &&
+        area.top() <= r.bottom()) {
       r |= area;
       return;
     }
@@ -163,9 +166,16 @@ QRect Surface::takeDirty() {
   return area & image_.rect();
 }
 
+// Joined in pairs, then the pairs in pairs: a union costs as much as both regions have bands,
+// so adding the rectangles one by one would cost the square of their number.
 QRegion Surface::takeDirtyRegion() {
-  QRegion area;
-  for (const QRect& r : dirty_) area += r & image_.rect();
+  std::vector<QRegion> parts;
+  parts.reserve(dirty_.size());
+  for (const QRect& r : dirty_) parts.emplace_back(r & image_.rect());
   dirty_.clear();
-  return area;
+  for (std::size_t n = parts.size(); n > 1; n = (n + 1) / 2) {
+    for (std::size_t i = 0; i < n / 2; ++i) parts[i] = parts[2 * i].united(parts[2 * i + 1]);
+    if (n % 2) parts[n / 2] = parts[n - 1];
+  }
+  return parts.empty() ? QRegion() : parts.front();
 }
