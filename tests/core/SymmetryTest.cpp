@@ -39,8 +39,19 @@ TEST(SymmetryImages, CountsAndPlacesOfEveryKindAndOrder) {
         EXPECT_NEAR(std::remainder(std::atan2(p.y(), p.x()) - angle, 2 * Pi), 0, 1e-12) << k;
         EXPECT_NEAR(std::hypot(p.x(), p.y()), std::hypot(3, 5), 1e-12);
       }
+      // A spin's spokes, a kaleidoscope's mirror lines: each left in place by a mirrored copy.
+      const std::vector<double> guides = s.guideAngles(0);
+      ASSERT_EQ(int(guides.size()), order * step - (kind == Kind::Spin && order == 1)) << n;
+      for (const double g : guides) {
+        bool fixed = false;
+        for (int k = 1; k < s.copies(0); k += 2)
+          fixed |= std::abs(s.copy(k).apply(std::cos(g), std::sin(g)).y() - std::sin(g)) < 1e-9 &&
+                   std::abs(s.copy(k).apply(std::cos(g), std::sin(g)).x() - std::cos(g)) < 1e-9;
+        EXPECT_TRUE(fixed || kind == Kind::Spin) << n << " " << g;
+      }
     }
   }
+  EXPECT_EQ(Symmetry().guideAngles(1).size(), 4u);
 }
 
 class SymmetryDrawing : public CoreFixture {
@@ -156,6 +167,16 @@ TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueAlsoUnderTheGradient) {
   for (int i = 0; i < 12; ++i)
     EXPECT_EQ(canvas.ops[i].colour, turnHue(packColour(255, 2, 3), (i % 6) / 6.0)) << i;
   EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 3));
+
+  // A square's copy is its outline turned: the first copy's five lines go round its corners.
+  k.cmdSpin_Click();
+  canvas.ops.clear();
+  stamp(1, {110, 30}, 10);
+  const float corners[5][2] = {{90, 17}, {110, 17}, {110, 37}, {90, 37}, {90, 17}};
+  for (int i = 0; i < 5; ++i) {
+    const auto& op = canvas.ops[std::size_t(i)];
+    EXPECT_TRUE(std::abs(op.x2 - corners[i][0]) < 1 && std::abs(op.y2 - corners[i][1]) < 1) << i;
+  }
 }
 
 // The fill seeds every image of the pointer's pixel about the moved centre, each in its copy's
