@@ -166,16 +166,13 @@ QRect Surface::takeDirty() {
   return area & image_.rect();
 }
 
-// Joined in pairs, then the pairs in pairs: a union costs as much as both regions have bands,
-// so adding the rectangles one by one would cost the square of their number.
+// Added from the top down: a rectangle below every band so far is appended to the region as it
+// stands, where a union with rectangles all over it would cost as much as the region has bands.
 QRegion Surface::takeDirtyRegion() {
-  std::vector<QRegion> parts;
-  parts.reserve(dirty_.size());
-  for (const QRect& r : dirty_) parts.emplace_back(r & image_.rect());
+  std::sort(dirty_.begin(), dirty_.end(),
+            [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+  QRegion area;
+  for (const QRect& r : dirty_) area += r & image_.rect();
   dirty_.clear();
-  for (std::size_t n = parts.size(); n > 1; n = (n + 1) / 2) {
-    for (std::size_t i = 0; i < n / 2; ++i) parts[i] = parts[2 * i].united(parts[2 * i + 1]);
-    if (n % 2) parts[n / 2] = parts[n - 1];
-  }
-  return parts.empty() ? QRegion() : parts.front();
+  return area;
 }
