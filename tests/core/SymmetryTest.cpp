@@ -182,7 +182,7 @@ TEST(FillStarts, AreThePixelReadAndItsExactMirrorImagesOnCommonScreens) {
     for (int y = -400; y <= 400; ++y) check(y % 700, y);
     if (size.width() != 1920) continue;
     // The case that was found: a one-pixel line under the pointer is filled, not missed.
-    k.mir_Click(0);
+    k.mir_Click(0), canvas.DrawWidth = 1;
     canvas.Line(-270, -400, -270, 400);
     canvas.ForeColor = Blue;
     k.MouseX = -270;
