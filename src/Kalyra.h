@@ -10,6 +10,7 @@
 #include "history/History.h"
 #include "interaction/Panel.h"
 #include "platform/Platform.h"
+#include "symmetry/Symmetry.h"
 
 // The program: every field and handler of the main window, with the names the program has
 // always used. The window translates its events into these handlers and renders `view` and the
@@ -49,7 +50,7 @@ class Kalyra {
   // Fill and undo.
   void CmdFill_Click();
   void FillAtPointer();
-  void FillAt(std::int16_t x, std::int16_t y);
+  void FillAt(QPoint pixel);
   void TakeUndoSnapshot();
   void RestoreUndoSnapshot();
   // Steps back and forth through the history; both lift the pen.
@@ -73,6 +74,17 @@ class Kalyra {
   void cmdColorBar_MouseDown(int button, int shift, float X, float Y);
   double RandomComponent(int depth, bool green);
   void CmdFrame_Click();
+
+  // The symmetry strip and its keys on the canvas.
+  void cmdSpin_Click();
+  void cmdKaleidoscope_Click();
+  void cmdOrderDown_Click();
+  void cmdOrderUp_Click();
+  void cmdRainbow_Click();
+  void cmdGuides_Click();
+  void cmdCentre_Click();  // the centre back to the screen's centre
+  void CentreAtPointer();
+  void SymmetryKeyPress(int keyAscii);
 
   // Picture files and printing. Each gives back a notice for the user when it could not do
   // what was asked; cancelling a dialog is not a failure and gives none.
@@ -125,6 +137,9 @@ class Kalyra {
   std::int16_t ExitPrintJustShown = 0;
   bool ExitPrintShown = true;
 
+  // The images of a point: the kind and order of symmetry, its centre and its switches.
+  Symmetry symmetry;
+
   // The undo snapshot; null until the first one is taken.
   QImage Undo;
   // Every change that can be undone, step by step.
@@ -143,4 +158,5 @@ class Kalyra {
   void validateStepBox(QString& text) const;
   void drawLineBrush(float X, float Y);
   void stampShapes(float X, float Y);
+  void chooseSymmetry(Symmetry::Kind kind, int order);
 };

@@ -58,6 +58,26 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     const QRegion beyond = QRegion(area) - shown.toAlignedRect();
     for (const QRect& rest : beyond) painter.fillRect(rest, toQColor(surface_.BackColor()));
   }
+  paintGuides(painter);
+}
+
+void CanvasWidget::showGuides(const Guides& guides) {
+  if (guides == guides_) return;
+  guides_ = guides;
+  update();
+}
+
+// Dashed grey halfway between black and white, so they show on light and dark pictures alike
+// without hiding what is drawn under them.
+void CanvasWidget::paintGuides(QPainter& painter) const {
+  if (guides_.angles.empty()) return;
+  const qreal ratio = devicePixelRatio();
+  const QPointF centre((guides_.centre.x() + 0.5) / ratio, (guides_.centre.y() + 0.5) / ratio);
+  const qreal reach = 2.0 * (width() + height());
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(128, 128, 128, 110), 1, Qt::DashLine));
+  for (const double a : guides_.angles)
+    painter.drawLine(centre, centre + reach * QPointF(std::cos(a), std::sin(a)));
 }
 
 QPointF CanvasWidget::toUnits(QPointF position) const {

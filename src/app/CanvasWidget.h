@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
+class QPainter;
 class Surface;
 
 // The drawing area on screen. It shows the surface's picture pixel for pixel in the screen's
@@ -15,6 +17,14 @@ class CanvasWidget : public QWidget {
 
   // Schedules the repaint of the picture's pixels in `pixels` (device pixels).
   void showChanged(const QRegion& pixels);
+  // Faint lines from `centre` (a pixel of the picture) in the directions `angles`, drawn over
+  // the picture on screen only; no angles, no guides.
+  struct Guides {
+    QPoint centre;
+    std::vector<double> angles;
+    bool operator==(const Guides&) const = default;
+  };
+  void showGuides(const Guides& guides);
   // The canvas point under a position in this widget's coordinates.
   QPointF toUnits(QPointF position) const;
 
@@ -30,5 +40,8 @@ class CanvasWidget : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void paintGuides(QPainter& painter) const;
+
   const Surface& surface_;
+  Guides guides_;
 };

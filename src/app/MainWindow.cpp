@@ -10,6 +10,7 @@
 #include "app/CanvasWidget.h"
 #include "app/FaceButton.h"
 #include "app/Layout.h"
+#include "app/SymmetryStrip.h"
 #include "history/Recovery.h"
 
 MainWindow::MainWindow(Platform& platform, double logicalDpi)
@@ -24,10 +25,12 @@ MainWindow::MainWindow(Platform& platform, double logicalDpi)
 
   canvas_ = new CanvasWidget(surface_, this);
   panel_ = std::make_unique<PanelWidgets>(this, canvas_, logicalDpi);
+  strip_ = new SymmetryStrip(canvas_, logicalDpi);
   connectCanvas();
   connectSelectors();
   connectCommands();
   connectStepBoxes();
+  connectSymmetry();
   canvas_->setFocus();
   // A canvas nobody has drawn on yet has nothing to keep.
   k_.history.markSaved(surface_);
@@ -149,6 +152,22 @@ void MainWindow::connectStepBoxes() {
   wire(panel_->txtBlue, &PanelView::txtBlue, &Kalyra::txtBlue_LostFocus);
 }
 
+void MainWindow::connectSymmetry() {
+  const auto wire = [this](FaceButton* button, void (Kalyra::*handler)()) {
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+      (k_.*handler)();
+      sync();
+    });
+  };
+  wire(strip_->cmdSpin, &Kalyra::cmdSpin_Click);
+  wire(strip_->cmdKaleidoscope, &Kalyra::cmdKaleidoscope_Click);
+  wire(strip_->cmdOrderDown, &Kalyra::cmdOrderDown_Click);
+  wire(strip_->cmdOrderUp, &Kalyra::cmdOrderUp_Click);
+  wire(strip_->cmdRainbow, &Kalyra::cmdRainbow_Click);
+  wire(strip_->cmdGuides, &Kalyra::cmdGuides_Click);
+  wire(strip_->cmdCentre, &Kalyra::cmdCentre_Click);
+}
+
 // Showing the view can move the focus (hiding a focused step box), which runs a handler in the
 // middle; that handler's changes are shown by another round instead of a nested one.
 void MainWindow::sync() {
@@ -178,6 +197,7 @@ void MainWindow::renderView() {
   }
   renderFaces();
   renderTexts();
+  renderSymmetry();
   if (view.canvasFocusRequested) {
     view.canvasFocusRequested = false;
     canvas_->setFocus(Qt::OtherFocusReason);
@@ -202,6 +222,20 @@ void MainWindow::renderFaces() {
     palette.setColor(QPalette::WindowText, label);
     panel_->Label1->setPalette(palette);
   }
+}
+
+// The strip comes and goes with the control panel.
+void MainWindow::renderSymmetry() {
+  const Symmetry& symmetry = k_.symmetry;
+  const bool shown = k_.view.isVisible(Control::MainFrame);
+  if (strip_->isHidden() == shown) strip_->setVisible(shown);
+  strip_->render(symmetry);
+  CanvasWidget::Guides guides;
+  if (symmetry.guides) {
+    guides.centre = symmetry.centrePixel(surface_);
+    guides.angles = symmetry.guideAngles(k_.MirrorMode);
+  }
+  canvas_->showGuides(guides);
 }
 
 void MainWindow::renderTexts() {

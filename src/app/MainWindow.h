@@ -11,6 +11,7 @@
 class AutosaveRunner;
 class CanvasWidget;
 class QScreen;
+class SymmetryStrip;
 
 // The main window "Kalyra!": the canvas over the whole screen with the control panel above it.
 // It only translates: each Qt event becomes a call of the program's handler, after which the
@@ -39,6 +40,7 @@ class MainWindow : public QWidget {
   const Surface& surface() const { return surface_; }
   CanvasWidget* canvas() const { return canvas_; }
   const PanelWidgets& panel() const { return *panel_; }
+  SymmetryStrip* symmetryStrip() const { return strip_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -48,17 +50,20 @@ class MainWindow : public QWidget {
   void connectSelectors();
   void connectCommands();
   void connectStepBoxes();
+  void connectSymmetry();
   // After every handler: repaints what changed and shows the panel view.
   void sync();
   void renderView();
   void renderFaces();
   void renderTexts();
+  void renderSymmetry();
 
   Surface surface_;
   Kalyra k_;
   CanvasWidget* canvas_;
   std::unique_ptr<PanelWidgets> panel_;
   std::unique_ptr<AutosaveRunner> autosave_;
+  SymmetryStrip* strip_;
   bool syncing_ = false;
   bool syncAgain_ = false;
 };

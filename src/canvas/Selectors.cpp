@@ -47,6 +47,7 @@ void Kalyra::mir_Click(int i) {
   view.mir[i] = Yellow;
   MirIndex = std::int16_t(i);
   MirrorMode = std::int16_t(i);
+  symmetry.set(Symmetry::Kind::Mirror, symmetry.order());
   requestCanvasFocus();
 }
 

@@ -1,6 +1,6 @@
 #include "Kalyra.h"
-#include "canvas/Mirror.h"
 #include "canvas/Numbers.h"
+#include "symmetry/CopyPen.h"
 
 namespace {
 
@@ -10,8 +10,8 @@ constexpr float EchoOffset = 150;
 }  // namespace
 
 // Every pointer move records the pointer; with the pen down it draws the brush at the pointer
-// and at its mirror images, then the echo. Buttons and modifier keys play no part: drawing is
-// switched by clicks, not by holding a button.
+// and at its images under the symmetry, then the echo. Buttons and modifier keys play no part:
+// drawing is switched by clicks, not by holding a button.
 void Kalyra::Canvas_MouseMove(int, int, float X, float Y) {
   MouseX = toInt16(X);
   MouseY = toInt16(Y);
@@ -31,6 +31,34 @@ void Kalyra::Canvas_MouseMove(int, int, float X, float Y) {
   }
 }
 
+namespace {
+
+void segments(Surface& canvas, CopyPen& pen, float x1, float y1, float x2, float y2) {
+  for (int k = 0; k < pen.count(); ++k) {
+    pen.begin(k);
+    const QPointF from = pen.at(k, x1, y1);
+    const QPointF to = pen.at(k, x2, y2);
+    canvas.Line(float(from.x()), float(from.y()), float(to.x()), float(to.y()));
+  }
+}
+
+// A square turned with its copy is its outline drawn as four lines; only copies that keep it
+// upright could be boxes, and the copies of one stamp should all look alike.
+void turnedSquares(Surface& canvas, CopyPen& pen, float x, float y, float side) {
+  const float corners[5][2] = {{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}, {x, y}};
+  for (int k = 0; k < pen.count(); ++k) {
+    pen.begin(k);
+    const QPointF first = pen.at(k, corners[0][0], corners[0][1]);
+    canvas.Line(float(first.x()), float(first.y()), float(first.x()), float(first.y()));
+    for (int i = 1; i < 5; ++i) {
+      const QPointF p = pen.at(k, corners[i][0], corners[i][1]);
+      canvas.LineTo(float(p.x()), float(p.y()));
+    }
+  }
+}
+
+}  // namespace
+
 void Kalyra::drawLineBrush(float X, float Y) {
   if (!StrokeStarted) {
     StrokeStarted = true;
@@ -44,24 +72,15 @@ void Kalyra::drawLineBrush(float X, float Y) {
   if (GradientOn) StepGradient();
   Canvas.DrawWidth = Thickness;
 
-  const int copies = copiesFor(MirrorMode);
-  for (int k = 0; k < copies; ++k) {
-    const auto from = mirrorCopy(k, LastX, LastY);
-    const auto to = mirrorCopy(k, X, Y);
-    Canvas.Line(from.x, from.y, to.x, to.y);
-  }
+  CopyPen pen(Canvas, symmetry, MirrorMode);
+  segments(Canvas, pen, LastX, LastY, X, Y);
   LastX = X;
   LastY = Y;
 
   if (EchoOn) {
     const float ex = X - EchoOffset;
     const float ey = Y - EchoOffset;
-    const float fromY = EchoLastY;
-    for (int k = 0; k < copies; ++k) {
-      const auto from = mirrorCopy(k, EchoLastX, fromY);
-      const auto to = mirrorCopy(k, ex, ey);
-      Canvas.Line(from.x, from.y, to.x, to.y);
-    }
+    segments(Canvas, pen, EchoLastX, float(EchoLastY), ex, ey);
     EchoLastX = ex;
     EchoLastY = toInt16(ey);
   }
@@ -83,16 +102,19 @@ void Kalyra::stampShapes(float X, float Y) {
     return;
   }
 
-  const int copies = copiesFor(MirrorMode);
+  CopyPen pen(Canvas, symmetry, MirrorMode);
   const float side = 2.0f * BrushSize;
+  const bool upright = symmetry.kind() == Symmetry::Kind::Mirror;
   auto stamp = [&](float x, float y) {
-    for (int k = 0; k < copies; ++k) {
-      const auto corner = mirrorCopy(k, x, y);
+    if (DrawStyle == 1 && !upright) return turnedSquares(Canvas, pen, x, y, side);
+    for (int k = 0; k < pen.count(); ++k) {
+      pen.begin(k);
+      const QPointF corner = pen.at(k, x, y);
       if (DrawStyle == 1) {
-        const auto opposite = mirrorCopy(k, x + side, y + side);
-        Canvas.Box(corner.x, corner.y, opposite.x, opposite.y);
+        const QPointF opposite = pen.at(k, x + side, y + side);
+        Canvas.Box(float(corner.x()), float(corner.y()), float(opposite.x()), float(opposite.y()));
       } else {
-        Canvas.Circle(corner.x, corner.y, BrushSize);
+        Canvas.Circle(float(corner.x()), float(corner.y()), BrushSize);
       }
     }
   };

@@ -62,8 +62,6 @@ QImage& Surface::pixelsForWriting(const QRect& area) {
 QPoint Surface::toPixel(float x, float y) const {
   const double sx = image_.width() / double(ScaleWidth);
   const double sy = image_.height() / double(ScaleHeight);
-  const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
-  const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
   // Offsets beyond any real pointer (and NaN) are held millions of pixels off the picture, so
   // that the rasteriser's integer arithmetic can never overflow.
   constexpr double Far = 1 << 24;
@@ -71,6 +69,11 @@ QPoint Surface::toPixel(float x, float y) const {
     const double r = roundHalfEven(units);
     return r > Far ? Far : (r >= -Far ? r : -Far);
   };
+  // Units are equally long on both axes; measured from an origin they are turned and swapped
+  // between the axes, so they take one scale, or a diagonal image could round differently.
+  if (origin_) return *origin_ + QPoint(int(offset(sy * double(x))), int(offset(sy * double(y))));
+  const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
+  const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
   return {image_.width() / 2 + int(offset(sx * (double(x) - centreX))),
           image_.height() / 2 + int(offset(sy * (double(y) - centreY)))};
 }
@@ -167,9 +170,12 @@ void Surface::markDirty(const QRect& area) {
         tileStamps_[std::size_t(ty * columns + tx)] = changeCount_;
     }
   }
-  constexpr std::size_t MostRectangles = 64;
+  // Enough for a stroke's copies and their echoes under the largest symmetry.
+  constexpr std::size_t MostRectangles = 160;
   for (QRect& r : dirty_) {
-    if (r.intersects(area)) {
+    // QRect::intersects is not inlined, and this runs for every rectangle on every segment.
+    if (r.left() <= area.right() && area.left() <= r.right() && r.top() <= area.bottom() &&
+        area.top() <= r.bottom()) {
       r |= area;
       return;
     }
@@ -188,7 +194,11 @@ QRect Surface::takeDirty() {
   return area & image_.rect();
 }
 
+// Added from the top down: a rectangle below every band so far is appended to the region as it
+// stands, where a union with rectangles all over it would cost as much as the region has bands.
 QRegion Surface::takeDirtyRegion() {
+  std::sort(dirty_.begin(), dirty_.end(),
+            [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
   QRegion area;
   for (const QRect& r : dirty_) area += r & image_.rect();
   dirty_.clear();

@@ -95,6 +95,13 @@ class Surface {
   // Its inverse: the point in user units that falls on a pixel, so that
   // toPixel(toUnits(p)) == p for every pixel of the picture.
   QPointF toUnits(QPoint pixel) const;
+  // While an origin pixel is set, the drawing operations take their points as offsets in units
+  // from that pixel's centre, rounded from there half to even: the shapes drawn about a centre
+  // of symmetry are then mirror images to the pixel wherever that centre is. It is set only
+  // while such copies are drawn; toUnits ignores it.
+  void setOrigin(std::optional<QPoint> pixel) { origin_ = pixel; }
+  // Pixels per unit on both axes from an origin.
+  double originScale() const { return image_.height() / double(ScaleHeight); }
   double pixelsPerUnit() const { return image_.width() / double(ScaleWidth); }
 
   // The area changed since the last call, clipped to the picture: as one rectangle, or as the
@@ -115,6 +122,7 @@ class Surface {
   QImage image_;
   Colour backColor_ = White;
   std::optional<QImage> picture_;
+  std::optional<QPoint> origin_;
   // The changed rectangles: a new one joins any it overlaps, so the copies of a stroke stay
   // apart while one copy's segments gather into one. Unions of a QRegion on every segment would
   // cost more than drawing the segments.

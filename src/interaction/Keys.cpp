@@ -39,4 +39,5 @@ void Kalyra::Canvas_KeyPress(int keyAscii) {
   if (keyAscii == Backspace) RestoreUndoSnapshot();
   if (keyAscii == UndoKey) UndoStep();
   if (keyAscii == RedoKey || keyAscii == ShiftedRedoKey) RedoStep();
+  SymmetryKeyPress(keyAscii);
 }

@@ -1,0 +1,193 @@
+#include <map>
+#include <numbers>
+
+#include "core/CoreFixture.h"
+
+namespace {
+
+using Kind = Symmetry::Kind;
+constexpr double Pi = std::numbers::pi;
+constexpr Colour Blue = 0xff0000;
+
+QPoint mapped(const CopyMap& m, QPoint centre, QPointF d) {
+  const QPointF p = m.apply(d.x(), d.y());
+  return centre + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
+}
+
+}  // namespace
+
+// Turned copies lie at the point's angle plus k / N of a turn, each mirrored one (mirrored in
+// the vertical line, then turned) right after its turned copy. A kaleidoscope's guides are its
+// mirror lines, the first one the vertical line.
+TEST(SymmetryImages, CountsPlacesAndGuidesOfEveryKindAndOrder) {
+  Symmetry s;
+  for (int k = 0; k < 8; ++k)
+    EXPECT_EQ(s.copy(k).apply(3, 5), QPointF(mirrorCopy(k, 3.0, 5.0).x, mirrorCopy(k, 3.0, 5.0).y));
+  EXPECT_TRUE(s.copies(1) == 4 && s.guideAngles(2).size() == 8u && s.guideAngles(0).empty());
+  const double a = std::atan2(5, 3);
+  for (int n = 0; n <= 33; ++n) {
+    for (const int step : {1, 2}) {
+      s.set(step == 1 ? Kind::Spin : Kind::Kaleidoscope, n);
+      const int order = std::clamp(n, 1, 32);
+      ASSERT_EQ(s.copies(0), step * order) << n;
+      for (int k = 0; k < s.copies(0); ++k) {
+        const QPointF p = s.copy(k).apply(3, 5);
+        const double angle = (k % step ? Pi - a : a) + 2 * Pi * (k / step) / order;
+        EXPECT_NEAR(std::remainder(std::atan2(p.y(), p.x()) - angle, 2 * Pi), 0, 1e-12) << k;
+        EXPECT_NEAR(std::hypot(p.x(), p.y()), std::hypot(3, 5), 1e-12);
+      }
+      ASSERT_EQ(int(s.guideAngles(0).size()), order * step - (step == 1 && order == 1));
+      const std::vector<double> g = s.guideAngles(0);
+      EXPECT_TRUE(step == 1 || (g[0] == Pi / 2 && std::abs(g[1] - g[0] - Pi / order) < 1e-12));
+    }
+  }
+}
+
+class SymmetryDrawing : public CoreFixture {
+ protected:
+  // Two stamps of a brush (0 line, 1 squares, 2 circles, 3 heptagon) near `at`.
+  void stamp(int brush, QPointF at, int size) {
+    brush == 3 ? k.polyg_Click(4) : k.sty_Click(brush);
+    setBrushSize(size);
+    const QPointF p = brush == 1 ? at - QPointF(size, size) : at;
+    penDown();
+    for (const QPointF q : {p - QPointF(size, 3), p + QPointF(size, 5)})
+      k.Canvas_MouseMove(0, 0, float(q.x()), float(q.y()));
+    k.PenUp = true;
+  }
+};
+
+// Copies of every brush about a moved centre, told apart by their rainbow colours. Mirrors and
+// quarter turns need no rounding: each copy's pixels are the first copy's, mapped. Other turns
+// round: each pixel of a copy lies within 1.5 px of the turned first copy, and the turned first
+// copy within 1.5 px of the copy's pixels.
+TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
+  const std::tuple<Kind, int, double> runs[] = {
+      {Kind::Kaleidoscope, 1, 1e-6}, {Kind::Kaleidoscope, 2, 1e-6}, {Kind::Kaleidoscope, 4, 1e-6},
+      {Kind::Spin, 2, 1e-6},         {Kind::Spin, 4, 1e-6},         {Kind::Spin, 6, 1.5},
+      {Kind::Spin, 12, 1.5},         {Kind::Kaleidoscope, 6, 1.5},  {Kind::Kaleidoscope, 12, 1.5}};
+  k.Canvas_MouseMove(0, 0, 61, -37);
+  k.CentreAtPointer();
+  k.cmdRainbow_Click();
+  const QPoint c = canvas.toPixel(61, -37);
+  const QImage& image = canvas.Image();
+  for (const auto& [kind, order, reach] : runs) {
+    for (int brush = 0; brush < 4; ++brush) {
+      canvas.setBackColor(White);
+      k.symmetry.set(kind, order);
+      const double a = Pi / 2 - Pi / (2 * order);  // halfway between two images
+      stamp(brush, QPointF(61 + 260 * std::cos(a), -37 + 260 * std::sin(a)), 9);
+      const int copies = k.symmetry.copies(0);
+      std::map<QRgb, int> copyOf;
+      for (int i = 0; i < copies; ++i) copyOf[toQRgb(turnHue(Red, double(i) / copies))] = i;
+      std::vector<std::vector<QPoint>> pixels(copies);
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (auto i = copyOf.find(image.pixel(x, y)); i != copyOf.end())
+            pixels[i->second].push_back({x, y});
+      const auto near = [&](int copy, const CopyMap& m, QPoint from) {
+        const QPointF r = c + m.apply(from.x() - c.x(), from.y() - c.y());
+        for (int dy = -2; dy <= 2; ++dy)
+          for (int dx = -2; dx <= 2; ++dx) {
+            const QPoint q(int(std::round(r.x())) + dx, int(std::round(r.y())) + dy);
+            if (std::hypot(q.x() - r.x(), q.y() - r.y()) <= reach && image.valid(q) &&
+                copyOf.contains(image.pixel(q)) && copyOf[image.pixel(q)] == copy)
+              return true;
+          }
+        return false;
+      };
+      for (int i = 1; i < copies; ++i) {
+        const CopyMap m = k.symmetry.copy(i), back{m.xx, m.yx, m.xy, m.yy};  // the transpose
+        ASSERT_GT(pixels[i].size(), 20u) << order << " " << brush << " " << i;
+        for (const QPoint q : pixels[i]) ASSERT_TRUE(near(0, back, q)) << order << brush << i;
+        for (const QPoint q : pixels[0]) ASSERT_TRUE(near(i, m, q)) << order << brush << i;
+      }
+    }
+  }
+}
+
+// Each copy's colour is the drawing colour after the gradient's step turned by its share of a
+// turn; the echo's copies take their copy's colour. A turned square goes round its corners.
+TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradientAndSquaresTurn) {
+  EXPECT_TRUE(turnHue(Red, 1.0 / 3) == packColour(0, 255, 0) && turnHue(Black, 0.5) == Black);
+  k.symmetry.set(Kind::Kaleidoscope, 3);
+  k.cmdRainbow_Click(), k.CmdGradient_Click(), k.ToggleEcho();
+  penDown();
+  k.Canvas_MouseMove(0, 0, 100, 20);
+  ASSERT_EQ(canvas.ops.size(), 12u);
+  for (int i = 0; i < 12; ++i)
+    EXPECT_EQ(canvas.ops[i].colour, turnHue(packColour(255, 2, 3), (i % 6) / 6.0)) << i;
+  EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 3));
+  canvas.ops.clear();
+  stamp(1, {110, 30}, 10);
+  const float corners[5][2] = {{90, 17}, {110, 17}, {110, 37}, {90, 37}, {90, 17}};
+  for (int i = 0; i < 5; ++i)
+    EXPECT_TRUE(std::abs(canvas.ops[i].x2 - corners[i][0]) < 1 &&
+                std::abs(canvas.ops[i].y2 - corners[i][1]) < 1)
+        << i;
+}
+
+// The fill seeds every image of the pointer's pixel about the moved centre, each in its copy's
+// colour. Off the picture, the mirror modes start on the nearest edge pixel; the new kinds skip.
+TEST_F(SymmetryDrawing, FillsSeedEveryImageAboutAMovedCentreSkippingThoseOffThePicture) {
+  k.symmetry.set(Kind::Kaleidoscope, 3);
+  k.cmdRainbow_Click();
+  k.Canvas_MouseMove(0, 0, -90, 40);
+  k.CentreAtPointer();
+  const QPoint c = canvas.toPixel(-90, 40);
+  k.sty_Click(2);
+  setBrushSize(30);
+  penDown();
+  k.Canvas_MouseMove(0, 0, 60, 90);  // six circles
+  fillAt(60, 90, Blue);
+  ASSERT_EQ(canvas.fills.size(), 6u);
+  for (int i = 0; i < 6; ++i) {
+    const QPoint p = mapped(k.symmetry.copy(i), c, canvas.toPixel(60, 90) - c);
+    EXPECT_EQ(fromQRgb(canvas.Image().pixel(p)), turnHue(Blue, i / 6.0)) << i;
+  }
+  k.Canvas_MouseMove(0, 0, -520, 0);  // near the left edge
+  k.CentreAtPointer();
+  for (const bool kaleidoscope : {true, false}) {
+    kaleidoscope ? k.symmetry.set(Kind::Kaleidoscope, 2) : k.mir_Click(1);
+    canvas.fills.clear();
+    fillAt(-300, 100, Blue);
+    EXPECT_TRUE(std::ssize(canvas.fills) == 4 - 2 * kaleidoscope &&
+                std::ranges::count(canvas.fills, 0, &QPoint::x) == 2 - 2 * kaleidoscope);
+  }
+}
+
+// A fill starts at the very pixel whose colour it read, and its mirror starts are exact mirror
+// images of that pixel, for every whole-unit pointer on common screens.
+TEST(FillStarts, AreThePixelReadAndItsExactMirrorImagesOnCommonScreens) {
+  for (const QSize size :
+       {QSize(1920, 1080), QSize(1600, 900), QSize(1280, 720), QSize(3840, 2160)}) {
+    FakePlatform platform;
+    platform.screen = size;
+    RecordingSurface canvas(size);
+    Kalyra k(canvas, platform);
+    k.Form_Load();
+    const QPoint c = canvas.toPixel(0, 0);
+    const auto check = [&](int x, int y) {
+      const QPoint p = canvas.toPixel(x, y);
+      const std::vector<QPoint> starts = k.symmetry.fillStarts(canvas, p, 2);
+      for (int i = 0; i < 8; ++i) {
+        const auto m = mirrorCopy(i, p.x() - c.x(), p.y() - c.y());
+        const QPoint q(std::clamp(c.x() + m.x, 0, size.width() - 1),
+                       std::clamp(c.y() + m.y, 0, size.height() - 1));
+        ASSERT_EQ(starts[i], q) << size.width() << ": " << x << "," << y << " copy " << i;
+      }
+    };
+    for (int x = -int(canvas.ScaleWidth / 2); x <= canvas.ScaleWidth / 2; ++x)
+      check(x, 0), check(x, x % 401);
+    for (int y = -400; y <= 400; ++y) check(y % 700, y);
+    if (size.width() != 1920) continue;
+    // The case that was found: a one-pixel line under the pointer is filled, not missed.
+    k.mir_Click(0), canvas.DrawWidth = 1;
+    canvas.Line(-270, -400, -270, 400);
+    canvas.ForeColor = Blue;
+    k.MouseX = -270;
+    k.FillAtPointer();
+    EXPECT_TRUE(canvas.fills == std::vector{canvas.toPixel(-270, 0)} &&
+                canvas.Image().pixel(canvas.toPixel(-270, 300)) == toQRgb(Blue));
+  }
+}
