@@ -8,7 +8,9 @@
 #include <new>
 #include <vector>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -39,16 +41,46 @@ Word columnsOf(int w, int left, int end) {
   return (AllBits << low) & (AllBits >> (WordBits - high));
 }
 
-// The mask of one row: which of its pixels have the surface colour. The colour is compared
-// sixteen pixels at a time where the processor can; the alpha byte takes no part.
-void maskRowPortable(const QRgb* pixels, int from, int width, QRgb surface, Word* mask) {
+// The pixel work: the mask of a row, "has the surface colour", from its pixels, and painting.
+// Colours are compared and pixels written as many at a time as the processor can; the alpha
+// byte takes no part in the comparison. Every word handed to paintWords stands for 64 pixels on
+// the picture.
+struct Kernels {
+  void (*maskRow)(const QRgb* pixels, int width, QRgb surface, Word* mask);
+  void (*paintRun)(QRgb* pixels, int count, QRgb paint);
+  void (*paintWords)(QRgb* pixels, const Word* had, const Word* mask, int words, QRgb paint);
+};
+
+// Masks columns from..width - 1 into words that are clear there.
+void maskTail(const QRgb* pixels, int from, int width, QRgb surface, Word* mask) {
   for (int x = from; x < width; ++x)
     if ((pixels[x] & RgbBits) == surface) mask[x / WordBits] |= Word(1) << (x % WordBits);
 }
 
-#if defined(__SSE2__)
-void maskRow(const QRgb* pixels, int width, QRgb surface, Word* mask, int words) {
-  std::fill_n(mask, words, Word(0));
+// Paints the pixels of one word's set bits.
+void paintBits(QRgb* pixels, Word bits, QRgb paint) {
+  while (bits != 0) {
+    const int first = zerosBelow(bits);
+    std::fill_n(pixels + first, std::countr_one(bits >> first), paint);
+    bits &= bits + (bits & (~bits + 1));  // clears the lowest run of set bits
+  }
+}
+
+void paintRunPortable(QRgb* pixels, int count, QRgb paint) {
+  std::fill_n(pixels, count, paint);
+}
+
+#if !defined(__SSE2__)
+void maskRowPortable(const QRgb* pixels, int width, QRgb surface, Word* mask) {
+  std::fill_n(mask, width / WordBits + 1, Word(0));
+  maskTail(pixels, 0, width, surface, mask);
+}
+
+void paintWordsPortable(QRgb* pixels, const Word* had, const Word* mask, int words, QRgb paint) {
+  for (int w = 0; w < words; ++w) paintBits(pixels + w * WordBits, had[w] & ~mask[w], paint);
+}
+#else
+void maskRowSse2(const QRgb* pixels, int width, QRgb surface, Word* mask) {
   const __m128i rgb = _mm_set1_epi32(int(RgbBits));
   const __m128i wanted = _mm_set1_epi32(int(surface));
   const auto same = [&](const QRgb* four) {
@@ -56,60 +88,111 @@ void maskRow(const QRgb* pixels, int width, QRgb surface, Word* mask, int words)
     return _mm_cmpeq_epi32(_mm_and_si128(p, rgb), wanted);
   };
   int x = 0;
-  for (; x + 16 <= width; x += 16) {
-    // Packing keeps the lanes in order, so bit i of the byte mask is pixel x + i.
-    const __m128i low = _mm_packs_epi32(same(pixels + x), same(pixels + x + 4));
-    const __m128i high = _mm_packs_epi32(same(pixels + x + 8), same(pixels + x + 12));
-    const auto bits = Word(unsigned(_mm_movemask_epi8(_mm_packs_epi16(low, high))));
-    mask[x / WordBits] |= bits << (x % WordBits);
-  }
-  maskRowPortable(pixels, x, width, surface, mask);
-}
-#else
-void maskRow(const QRgb* pixels, int width, QRgb surface, Word* mask, int words) {
-  std::fill_n(mask, words, Word(0));
-  maskRowPortable(pixels, 0, width, surface, mask);
-}
-#endif
-
-// Paints the pixels of one word's set bits; all of them lie on the picture.
-void paintBitsPortable(QRgb* pixels, Word bits, QRgb paint) {
-  while (bits != 0) {
-    const int first = std::countr_zero(bits);
-    const int count = std::countr_one(bits >> first);
-    std::fill_n(pixels + first, count, paint);
-    bits &= bits + (bits & (~bits + 1));  // clears the lowest run of set bits
-  }
-}
-
-#if defined(__SSE2__)
-// The same for a word whose 64 pixels all lie on the picture: four pixels at a time, each
-// either taking the paint or keeping what it had.
-void paintWord(QRgb* pixels, Word bits, QRgb paint) {
-  const __m128i colour = _mm_set1_epi32(int(paint));
-  auto* p = reinterpret_cast<__m128i*>(pixels);
-  if (bits == AllBits) {
-    for (int i = 0; i < WordBits / 4; ++i) _mm_storeu_si128(p + i, colour);
-    return;
-  }
-  const __m128i lanes = _mm_setr_epi32(1, 2, 4, 8);
-  for (; bits != 0; bits >>= 4, ++p) {
-    const int four = int(bits & 15);
-    if (four == 0) continue;
-    if (four == 15) {
-      _mm_storeu_si128(p, colour);
-      continue;
+  for (; x + WordBits <= width; x += WordBits) {
+    Word bits = 0;
+    for (int i = 0; i < WordBits; i += 16) {
+      // Packing keeps the lanes in order, so bit j of the byte mask is pixel x + i + j.
+      const __m128i low = _mm_packs_epi32(same(pixels + x + i), same(pixels + x + i + 4));
+      const __m128i high = _mm_packs_epi32(same(pixels + x + i + 8), same(pixels + x + i + 12));
+      bits |= Word(unsigned(_mm_movemask_epi8(_mm_packs_epi16(low, high)))) << i;
     }
-    const __m128i take = _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(four), lanes), lanes);
-    const __m128i old = _mm_loadu_si128(p);
-    _mm_storeu_si128(p, _mm_or_si128(_mm_and_si128(take, colour), _mm_andnot_si128(take, old)));
+    mask[x / WordBits] = bits;
+  }
+  mask[x / WordBits] = 0;
+  maskTail(pixels, x, width, surface, mask);
+}
+
+void paintWordsSse2(QRgb* pixels, const Word* had, const Word* mask, int words, QRgb paint) {
+  const __m128i colour = _mm_set1_epi32(int(paint));
+  const __m128i lanes = _mm_setr_epi32(1, 2, 4, 8);
+  for (int w = 0; w < words; ++w) {
+    auto* p = reinterpret_cast<__m128i*>(pixels + w * WordBits);
+    for (Word bits = had[w] & ~mask[w]; bits != 0; bits >>= 4, ++p) {
+      const int four = int(bits & 15);
+      if (four == 0) continue;
+      // Each of the four pixels either takes the paint or keeps what it had.
+      const __m128i take = _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(four), lanes), lanes);
+      const __m128i old = _mm_loadu_si128(p);
+      _mm_storeu_si128(p, _mm_or_si128(_mm_and_si128(take, colour), _mm_andnot_si128(take, old)));
+    }
   }
 }
-#else
-void paintWord(QRgb* pixels, Word bits, QRgb paint) {
-  paintBitsPortable(pixels, bits, paint);
+#endif
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#define FLOOD_AVX2 __attribute__((target("avx2")))
+
+FLOOD_AVX2 __m256i sameAvx2(const QRgb* eight, __m256i rgb, __m256i wanted) {
+  const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(eight));
+  return _mm256_cmpeq_epi32(_mm256_and_si256(p, rgb), wanted);
+}
+
+FLOOD_AVX2 void maskRowAvx2(const QRgb* pixels, int width, QRgb surface, Word* mask) {
+  const __m256i rgb = _mm256_set1_epi32(int(RgbBits));
+  const __m256i wanted = _mm256_set1_epi32(int(surface));
+  // Packing works within each half of the register; this puts the quarters back in order.
+  const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+  int x = 0;
+  for (; x + WordBits <= width; x += WordBits) {
+    Word bits = 0;
+    for (int i = 0; i < WordBits; i += 32) {
+      const QRgb* p = pixels + x + i;
+      const __m256i ab = _mm256_packs_epi32(sameAvx2(p, rgb, wanted), sameAvx2(p + 8, rgb, wanted));
+      const __m256i cd =
+          _mm256_packs_epi32(sameAvx2(p + 16, rgb, wanted), sameAvx2(p + 24, rgb, wanted));
+      const __m256i all = _mm256_permutevar8x32_epi32(_mm256_packs_epi16(ab, cd), order);
+      bits |= Word(unsigned(_mm256_movemask_epi8(all))) << i;
+    }
+    mask[x / WordBits] = bits;
+  }
+  mask[x / WordBits] = 0;
+  maskTail(pixels, x, width, surface, mask);
+}
+
+FLOOD_AVX2 void paintRunAvx2(QRgb* pixels, int count, QRgb paint) {
+  const __m256i colour = _mm256_set1_epi32(int(paint));
+  for (; count >= 32; count -= 32, pixels += 32) {
+    auto* p = reinterpret_cast<__m256i*>(pixels);
+    _mm256_storeu_si256(p, colour);
+    _mm256_storeu_si256(p + 1, colour);
+    _mm256_storeu_si256(p + 2, colour);
+    _mm256_storeu_si256(p + 3, colour);
+  }
+  for (; count >= 8; count -= 8, pixels += 8)
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixels), colour);
+  for (; count > 0; --count) *pixels++ = paint;
+}
+
+FLOOD_AVX2 void paintWordsAvx2(QRgb* pixels, const Word* had, const Word* mask, int words,
+                               QRgb paint) {
+  const __m256i colour = _mm256_set1_epi32(int(paint));
+  const __m256i lanes = _mm256_setr_epi32(1, 2, 4, 8, 16, 32, 64, 128);
+  for (int w = 0; w < words; ++w) {
+    auto* p = reinterpret_cast<__m256i*>(pixels + w * WordBits);
+    for (Word bits = had[w] & ~mask[w]; bits != 0; bits >>= 8, ++p) {
+      const int eight = int(bits & 255);
+      if (eight == 0) continue;
+      const __m256i take =
+          _mm256_cmpeq_epi32(_mm256_and_si256(_mm256_set1_epi32(eight), lanes), lanes);
+      _mm256_storeu_si256(p, _mm256_blendv_epi8(_mm256_loadu_si256(p), colour, take));
+    }
+  }
 }
 #endif
+
+const Kernels& kernels() {
+  static const Kernels chosen = [] {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx2")) return Kernels{maskRowAvx2, paintRunAvx2, paintWordsAvx2};
+#endif
+#if defined(__SSE2__)
+    return Kernels{maskRowSse2, paintRunPortable, paintWordsSse2};
+#else
+    return Kernels{maskRowPortable, paintRunPortable, paintWordsPortable};
+#endif
+  }();
+  return chosen;
+}
 
 struct Seed {
   int x;
@@ -243,7 +326,7 @@ class Filler {
   void reach(int y) {
     if (built_[std::size_t(y + 1)]) return;
     built_[std::size_t(y + 1)] = 1;
-    maskRow(row(y), width_, surface_, mask(y), words_);
+    kernels().maskRow(row(y), width_, surface_, mask(y));
     std::copy_n(mask(y), words_, surfaceBits(y));
   }
 
@@ -276,58 +359,74 @@ class Filler {
     Word* m = mask(s.y);
     const int left = runStart(m, s.x);
     const int end = runEnd(m, s.x);
-    const int first = left / WordBits;
-    const int last = (end - 1) / WordBits;
-    for (int w = first; w <= last; ++w) m[w] &= ~columnsOf(w, left, end);
-    if (last > first) {
-      Word* had = surfaceBits(s.y);
-      for (int w = first; w <= last; ++w) had[w] &= ~columnsOf(w, left, end);
-      const QRgb paint = paint_;  // a copy the pixel writes cannot alias
-      std::fill_n(row(s.y) + left, end - left, paint);
-      painted_ |= QRect(left, s.y, end - left, 1);
+    clearColumns(m, left, end);
+    if (left / WordBits != (end - 1) / WordBits) {
+      clearColumns(surfaceBits(s.y), left, end);
+      kernels().paintRun(row(s.y) + left, end - left, paint_);
+      include(left, end - 1, s.y);
     }
     seedsBeside(s.y - 1, left, end, next);
     seedsBeside(s.y + 1, left, end, next);
   }
 
-  // Seeds the runs of row y that touch columns left..end - 1, one seed for each.
+  static void clearColumns(Word* bits, int left, int end) {
+    const int first = left / WordBits;
+    const int last = (end - 1) / WordBits;
+    bits[first] &= ~columnsOf(first, left, end);
+    if (last == first) return;
+    std::fill(bits + first + 1, bits + last, Word(0));
+    bits[last] &= ~columnsOf(last, left, end);
+  }
+
+  // Seeds the runs of row y that touch columns left..end - 1, one seed at the first touching
+  // column of each.
   void seedsBeside(int y, int left, int end, Seeds& next) {
     const Word* m = mask(y);
-    bool goesOn = false;  // the last group reached the top of its word and may go on
-    for (int w = left / WordBits; w <= (end - 1) / WordBits; ++w) {
-      const Word touching = m[w] & columnsOf(w, left, end);
-      const Word groups = goesOn ? touching & (touching + 1) : touching;
-      goesOn = (touching >> (WordBits - 1)) != 0;
-      next.keepUpTo(seedGroups(next.room(WordBits), groups, w * WordBits, y));
+    Word before = 0;  // whether the column before the word's first touches, in bit 0
+    const int first = left / WordBits;
+    const int last = (end - 1) / WordBits;
+    for (int w = first; w <= last; ++w) {
+      const Word touching = w == first || w == last ? m[w] & columnsOf(w, left, end) : m[w];
+      Word starts = touching & ~(touching << 1 | before);
+      before = touching >> (WordBits - 1);
+      if (starts == 0) continue;
+      Seed* out = next.room(WordBits);
+      for (; starts != 0; starts &= starts - 1) *out++ = {w * WordBits + zerosBelow(starts), y};
+      next.keepUpTo(out);
     }
   }
 
-  // Paints the pixels that had the surface colour and are no longer in the mask; gives their
-  // bounding rectangle.
+  void include(int left, int right, int y) {
+    left_ = std::min(left_, left);
+    right_ = std::max(right_, right);
+    top_ = std::min(top_, y);
+    bottom_ = std::max(bottom_, y);
+  }
+
+  // Paints the pixels that had the surface colour and are no longer in the mask; gives the
+  // bounding rectangle of all painted pixels.
   QRect paintFilled() {
     const int full = width_ / WordBits;  // words whose pixels all lie on the picture
-    int left = painted_.left(), right = painted_.right();
-    int top = painted_.top(), bottom = painted_.bottom();
-    if (painted_.isEmpty()) left = width_, right = -1, top = height_, bottom = -1;
     for (int y = 0; y < height_; ++y) {
       if (!built_[std::size_t(y + 1)]) continue;
       const Word* m = mask(y);
       const Word* had = surfaceBits(y);
+      int first = 0;
+      while (first < words_ && (had[first] & ~m[first]) == 0) ++first;
+      if (first == words_) continue;
+      int last = words_ - 1;
+      while ((had[last] & ~m[last]) == 0) --last;
+      include(first * WordBits + zerosBelow(had[first] & ~m[first]),
+              last * WordBits + WordBits - 1 - zerosAbove(had[last] & ~m[last]), y);
       QRgb* pixels = row(y);
-      for (int w = 0; w < words_; ++w) {
-        const Word filled = had[w] & ~m[w];
-        if (filled == 0) continue;
-        if (w < full)
-          paintWord(pixels + w * WordBits, filled, paint_);
-        else
-          paintBitsPortable(pixels + w * WordBits, filled, paint_);
-        left = std::min(left, w * WordBits + std::countr_zero(filled));
-        right = std::max(right, w * WordBits + WordBits - 1 - std::countl_zero(filled));
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-      }
+      const int end = std::min(last + 1, full);
+      if (first < end)
+        kernels().paintWords(pixels + first * WordBits, had + first, m + first, end - first,
+                             paint_);
+      if (last == full) paintBits(pixels + full * WordBits, had[full] & ~m[full], paint_);
     }
-    return QRect(QPoint(left, top), QPoint(right, bottom));
+    if (right_ < 0) return {};
+    return QRect(QPoint(left_, top_), QPoint(right_, bottom_));
   }
 
   uchar* bits_;
@@ -338,8 +437,11 @@ class Filler {
   QRgb surface_;
   Word* scratch_;
   std::vector<char> built_;  // by row, from the one above the picture
-  QRgb paint_;
-  QRect painted_;  // by the long runs
+  QRgb paint_ = 0;
+  int left_ = std::numeric_limits<int>::max();  // the bounds of the painted pixels
+  int right_ = -1;
+  int top_ = std::numeric_limits<int>::max();
+  int bottom_ = -1;
 };
 
 }  // namespace
