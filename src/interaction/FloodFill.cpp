@@ -70,7 +70,6 @@ void paintRunPortable(QRgb* pixels, int count, QRgb paint) {
   std::fill_n(pixels, count, paint);
 }
 
-#if !defined(__SSE2__)
 void maskRowPortable(const QRgb* pixels, int width, QRgb surface, Word* mask) {
   std::fill_n(mask, width / WordBits + 1, Word(0));
   maskTail(pixels, 0, width, surface, mask);
@@ -79,7 +78,8 @@ void maskRowPortable(const QRgb* pixels, int width, QRgb surface, Word* mask) {
 void paintWordsPortable(QRgb* pixels, const Word* had, const Word* mask, int words, QRgb paint) {
   for (int w = 0; w < words; ++w) paintBits(pixels + w * WordBits, had[w] & ~mask[w], paint);
 }
-#else
+
+#if defined(__SSE2__)
 void maskRowSse2(const QRgb* pixels, int width, QRgb surface, Word* mask) {
   const __m128i rgb = _mm_set1_epi32(int(RgbBits));
   const __m128i wanted = _mm_set1_epi32(int(surface));
@@ -180,18 +180,16 @@ FLOOD_AVX2 void paintWordsAvx2(QRgb* pixels, const Word* had, const Word* mask, 
 }
 #endif
 
-const Kernels& kernels() {
-  static const Kernels chosen = [] {
+// The kernels of the widest instruction set up to `simd` that the processor has.
+Kernels kernelsFor(Simd simd) {
 #if defined(__x86_64__) && defined(__GNUC__)
-    if (__builtin_cpu_supports("avx2")) return Kernels{maskRowAvx2, paintRunAvx2, paintWordsAvx2};
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (simd >= Simd::Avx2 && avx2) return {maskRowAvx2, paintRunAvx2, paintWordsAvx2};
 #endif
 #if defined(__SSE2__)
-    return Kernels{maskRowSse2, paintRunPortable, paintWordsSse2};
-#else
-    return Kernels{maskRowPortable, paintRunPortable, paintWordsPortable};
+  if (simd >= Simd::Sse2) return {maskRowSse2, paintRunPortable, paintWordsSse2};
 #endif
-  }();
-  return chosen;
+  return {maskRowPortable, paintRunPortable, paintWordsPortable};
 }
 
 struct Seed {
@@ -243,8 +241,9 @@ Seed* seedGroups(Seed* out, Word touching, int x, int y) {
 // processor works on several at once. There is no recursion.
 class Filler {
  public:
-  Filler(QImage& image, QRgb surface, Word* scratch)
-      : bits_(image.bits()),
+  Filler(QImage& image, QRgb surface, Word* scratch, Simd simd)
+      : kernels_(kernelsFor(simd)),
+        bits_(image.bits()),
         stride_(image.bytesPerLine()),
         width_(image.width()),
         height_(image.height()),
@@ -254,7 +253,7 @@ class Filler {
         built_(std::size_t(image.height()) + 2, 0) {
     // A clear row above the picture and one below it, so a run's neighbours need no bounds.
     for (const int y : {-1, height_}) {
-      std::fill_n(mask(y), 2 * words_, Word(0));
+      std::fill_n(mask(y), words_, Word(0));
       built_[std::size_t(y + 1)] = 1;
     }
   }
@@ -326,7 +325,7 @@ class Filler {
   void reach(int y) {
     if (built_[std::size_t(y + 1)]) return;
     built_[std::size_t(y + 1)] = 1;
-    kernels().maskRow(row(y), width_, surface_, mask(y));
+    kernels_.maskRow(row(y), width_, surface_, mask(y));
     std::copy_n(mask(y), words_, surfaceBits(y));
   }
 
@@ -362,7 +361,7 @@ class Filler {
     clearColumns(m, left, end);
     if (left / WordBits != (end - 1) / WordBits) {
       clearColumns(surfaceBits(s.y), left, end);
-      kernels().paintRun(row(s.y) + left, end - left, paint_);
+      kernels_.paintRun(row(s.y) + left, end - left, paint_);
       include(left, end - 1, s.y);
     }
     seedsBeside(s.y - 1, left, end, next);
@@ -421,14 +420,14 @@ class Filler {
       QRgb* pixels = row(y);
       const int end = std::min(last + 1, full);
       if (first < end)
-        kernels().paintWords(pixels + first * WordBits, had + first, m + first, end - first,
-                             paint_);
+        kernels_.paintWords(pixels + first * WordBits, had + first, m + first, end - first, paint_);
       if (last == full) paintBits(pixels + full * WordBits, had[full] & ~m[full], paint_);
     }
     if (right_ < 0) return {};
     return QRect(QPoint(left_, top_), QPoint(right_, bottom_));
   }
 
+  Kernels kernels_;
   uchar* bits_;
   qsizetype stride_;
   int width_;
@@ -446,7 +445,7 @@ class Filler {
 
 }  // namespace
 
-QRect fillRegion(QImage& image, QPoint start, QRgb surface, QRgb paint) {
+QRect fillRegion(QImage& image, QPoint start, QRgb surface, QRgb paint, Simd simd) {
   if (image.depth() != 32 || !image.rect().contains(start)) return {};
   // Painting a region in its own colour changes nothing, so there is nothing to do.
   if ((surface & RgbBits) == (paint & RgbBits)) return {};
@@ -455,7 +454,8 @@ QRect fillRegion(QImage& image, QPoint start, QRgb surface, QRgb paint) {
   // The bit rows are not cleared here: each row is cleared when the fill first reaches it.
   const std::unique_ptr<Word[]> scratch(new (std::nothrow) Word[Filler::scratchWords(image)]);
   if (!scratch) return {};  // no memory for the bit rows: nothing is painted
-  return Filler(image, surface & RgbBits, scratch.get()).run(start, (paint & RgbBits) | Opaque);
+  return Filler(image, surface & RgbBits, scratch.get(), simd)
+      .run(start, (paint & RgbBits) | Opaque);
 }
 
 }  // namespace flood
