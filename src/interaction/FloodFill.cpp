@@ -229,8 +229,8 @@ Seed* seedGroups(Seed* out, Word touching, int x, int y) {
 // mask bits either way, 64 pixels at a time; taking it clears its mask bits, so it is never
 // taken twice and nothing else needs to remember where the fill has been. The runs of the rows
 // above and below that touch it are the set mask bits there under it, one seed for each group
-// of neighbouring bits. Pixels are written only at the end, row by row, where the two bit rows
-// differ.
+// of neighbouring bits. The pixels of runs within one word are written only at the end, row by
+// row, where the two bit rows differ; a run over several words is painted when it is taken.
 //
 // In a picture of short runs (a maze of corridors) the time goes on finding runs and their
 // neighbours, not on pixels: here that is a few word operations on bit rows that stay in the
