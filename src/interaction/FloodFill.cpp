@@ -353,8 +353,6 @@ class Filler {
   // being masked, and dropped from the bits that had the surface colour so the last pass leaves
   // it alone.
   void takeRun(Seed s, Seeds& next) {
-    reach(s.y - 1);
-    reach(s.y + 1);
     Word* m = mask(s.y);
     const int left = runStart(m, s.x);
     const int end = runEnd(m, s.x);
@@ -364,6 +362,8 @@ class Filler {
       kernels_.paintRun(row(s.y) + left, end - left, paint_);
       include(left, end - 1, s.y);
     }
+    reach(s.y - 1);
+    reach(s.y + 1);
     seedsBeside(s.y - 1, left, end, next);
     seedsBeside(s.y + 1, left, end, next);
   }
