@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "core/CoreFixture.h"
 #include "interaction/FloodFill.h"
 #include "support/Maze.h"
@@ -9,6 +11,7 @@ constexpr Colour Blue = 0xff0000;
 
 // The obvious fill, one pixel at a time: the oracle for the scanline fill.
 QImage referenceFill(QImage image, QPoint start, QRgb surface, QRgb paint) {
+  if (image.pixel(start) != surface) return image;
   std::vector<QPoint> todo{start};
   for (image.setPixel(start, paint); !todo.empty();) {
     const QPoint p = todo.back();
@@ -103,7 +106,7 @@ TEST_F(Keys, EachKeyDoesItsOneThingAndOthersNothing) {
   EXPECT_TRUE(k.PenUp && countPixels(packColour(10, 20, 30)) == 1024 * 768);
 }
 
-TEST(FloodFill, StopsAtDiagonalsFillsMazesAndIgnoresStartsItCannotUse) {
+TEST(FloodFill, StopsAtDiagonalsAndIgnoresStartsItCannotUse) {
   QImage image(50, 50, QImage::Format_RGB32);
   image.fill(Qt::white);
   for (int i = 0; i < 50; ++i) image.setPixel(i, i, 0xff000000);
@@ -115,12 +118,43 @@ TEST(FloodFill, StopsAtDiagonalsFillsMazesAndIgnoresStartsItCannotUse) {
   EXPECT_EQ(flood::fillRegion(image, {40, 5}, 0xffffff, 0xff0000), QRect(1, 0, 49, 49));
   EXPECT_EQ(image.pixel(30, 0), 0xffff0000);
   EXPECT_EQ(image.pixel(5, 40), 0xffffffff);  // a one-pixel diagonal holds a 4-connected fill
+}
 
+// Mazes, clutter with one-pixel regions and regions touching every edge, widths on and off
+// whole words of 64 pixels, starts in corners and on edges: pixels, alpha bytes included, and
+// the painted rectangle as the pixel-by-pixel fill gives them, with every instruction set.
+TEST(FloodFill, MatchesThePixelByPixelFillWithEveryInstructionSet) {
+  std::mt19937 random(5);
+  const auto clutter = [&](int width, int height, unsigned blackPercent) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        reinterpret_cast<QRgb*>(image.scanLine(y))[x] =
+            random() % 100 < blackPercent ? 0xff000000 : (random() % 5 ? 0xffffffff : 0x00ffffff);
+    return image;
+  };
   QImage maze(601, 401, QImage::Format_RGB32);
   drawMaze(maze, 0xff000000, 0xffffffff, 11);
-  const QImage expected = referenceFill(maze, {1, 1}, 0xffffffff, 0xff0000ff);
-  flood::fillRegion(maze, {1, 1}, 0xffffff, 0x0000ff);
-  EXPECT_TRUE(maze == expected);
+  QImage comb = clutter(200, 3, 0);  // one-pixel teeth that only the top row joins
+  for (int x = 1; x < 200; x += 2) comb.setPixel(x, 1, 0xff000000), comb.setPixel(x, 2, 0xff000000);
+  for (const QImage& picture : {maze, comb, clutter(256, 40, 40), clutter(131, 37, 55),
+                                clutter(64, 5, 0), clutter(130, 4, 0), clutter(300, 4, 2)}) {
+    const int right = picture.width() - 1, bottom = picture.height() - 1;
+    for (const QPoint start : {QPoint(1, 1), QPoint(0, 0), QPoint(right, bottom), QPoint(right, 0),
+                               QPoint(0, bottom / 2), QPoint(right / 2, bottom / 2)}) {
+      const QImage expected = referenceFill(picture, start, 0xffffffff, 0xff0000ff);
+      QRect painted;
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+          if (expected.pixel(x, y) != picture.pixel(x, y)) painted |= QRect(x, y, 1, 1);
+      for (const auto simd : {flood::Simd::Plain, flood::Simd::Sse2, flood::Simd::Avx2}) {
+        QImage image = picture.copy();
+        EXPECT_EQ(flood::fillRegion(image, start, 0xffffff, 0x0000ff, simd), painted);
+        EXPECT_EQ(std::memcmp(image.constBits(), expected.constBits(), image.sizeInBytes()), 0)
+            << picture.width() << " " << start.x() << "," << start.y() << " " << int(simd);
+      }
+    }
+  }
 }
 
 using Fills = CoreFixture;
