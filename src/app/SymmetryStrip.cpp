@@ -31,6 +31,10 @@ SymmetryStrip::SymmetryStrip(QWidget* canvas, double logicalDpi)
   setPalette(palette);
   setAttribute(Qt::WA_NoMousePropagation);
   setCursor(Qt::ArrowCursor);
+  setAccessibleName(tr("symmetry"));
+  setAccessibleDescription(
+      tr("How each stroke is repeated round the centre: spin, kaleidoscope, "
+         "order, rainbow copies, guides and the centre."));
 
   cmdSpin = button(QStringLiteral("cmdSpin"), 90, Row1, 1035, tr("Spin"),
                    tr("Draws every stroke turned round the centre, as many times as the order "
