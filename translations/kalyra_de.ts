@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AutosaveRunner</name>
+    <message>
+        <source>Kalyra! could not keep a copy of your picture (%1); it will try again. Save Picture still works elsewhere.</source>
+        <translation>Kalyra! konnte keine Sicherungskopie deines Bildes anlegen (%1); es versucht es später noch einmal. Bild speichern funktioniert weiterhin an einem anderen Ort.</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Canvas</source>
@@ -37,10 +44,6 @@ Linksklick: Stift auf oder ab. Rechtsklick: Steuerung zeigen oder verbergen.</tr
         <translation>DATEI</translation>
     </message>
     <message>
-        <source>A bitmap picture to open as the background.</source>
-        <translation>Ein Bitmap-Bild, das als Hintergrund geöffnet wird.</translation>
-    </message>
-    <message>
         <source>[FILE]</source>
         <translation>[DATEI]</translation>
     </message>
@@ -61,6 +64,14 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>it speaks en, de, fr and es, not “%1”.</source>
         <translation>es spricht en, de, fr und es, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Brings back the picture an earlier run left unsaved, without asking.</source>
+        <translation>Holt ohne Rückfrage das Bild zurück, das ein früherer Lauf ungespeichert hinterlassen hat.</translation>
+    </message>
+    <message>
+        <source>A bitmap or PNG picture to open as the background.</source>
+        <translation>Ein Bitmap- oder PNG-Bild, das als Hintergrund geöffnet wird.</translation>
     </message>
 </context>
 <context>
@@ -319,6 +330,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
         <source>the picture is too large for a bitmap file</source>
         <translation>das Bild ist zu groß für eine Bitmap-Datei</translation>
     </message>
+    <message>
+        <source>the picture could not be encoded as PNG</source>
+        <translation>das Bild konnte nicht als PNG kodiert werden</translation>
+    </message>
 </context>
 <context>
     <name>PictureFiles</name>
@@ -350,6 +365,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
         <source>Kalyra! could not save the picture to “%1”: %2.</source>
         <translation>Kalyra! konnte das Bild nicht in „%1“ speichern: %2.</translation>
     </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>PNG-Dateien (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -375,6 +394,22 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>the printer reported an error</source>
         <translation>der Drucker meldete einen Fehler</translation>
+    </message>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>Kalyra! ended last time before your picture was saved. Bring it back?</source>
+        <translation>Kalyra! wurde beim letzten Mal beendet, bevor dein Bild gespeichert war. Soll es zurückgeholt werden?</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
 </context>
 <context>
@@ -412,6 +447,89 @@ zeigt die Steuerung</translation>
     <message>
         <source>How to reach the controls.</source>
         <translation>Wie man die Steuerung erreicht.</translation>
+    </message>
+</context>
+<context>
+    <name>SymmetryStrip</name>
+    <message>
+        <source>symmetry</source>
+        <translation>Symmetrie</translation>
+    </message>
+    <message>
+        <source>How each stroke is repeated round the centre: spin, kaleidoscope, order, rainbow copies, guides and the centre.</source>
+        <translation>Wie jeder Strich um die Mitte wiederholt wird: Drehung, Kaleidoskop, Anzahl, Regenbogenkopien, Hilfslinien und die Mitte.</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Draws every stroke turned round the centre, as many times as the order says. Key T.</source>
+        <translation>Zeichnet jeden Strich um die Mitte gedreht, so oft wie die Anzahl sagt. Taste T.</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Kaleidoskop</translation>
+    </message>
+    <message>
+        <source>Draws every stroke turned round the centre and mirrored, twice as many times as the order says. Key K.</source>
+        <translation>Zeichnet jeden Strich um die Mitte gedreht und gespiegelt, doppelt so oft wie die Anzahl sagt. Taste K.</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Fewer copies round the centre. Key -.</source>
+        <translation>Weniger Kopien um die Mitte. Taste -.</translation>
+    </message>
+    <message>
+        <source>fewer copies</source>
+        <translation>weniger Kopien</translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>How many times a spin or kaleidoscope turns each stroke.</source>
+        <translation>Wie oft eine Drehung oder ein Kaleidoskop jeden Strich dreht.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>More copies round the centre. Key +.</source>
+        <translation>Mehr Kopien um die Mitte. Taste +.</translation>
+    </message>
+    <message>
+        <source>more copies</source>
+        <translation>mehr Kopien</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>Draws and fills each copy in its own colour round the colour wheel. Key R.</source>
+        <translation>Zeichnet und füllt jede Kopie in ihrer eigenen Farbe rund um den Farbkreis. Taste R.</translation>
+    </message>
+    <message>
+        <source>Guides</source>
+        <translation>Hilfslinien</translation>
+    </message>
+    <message>
+        <source>Shows faint lines through the centre of symmetry; they are never part of the picture. Key G.</source>
+        <translation>Zeigt feine Linien durch die Symmetriemitte; sie werden nie Teil des Bildes. Taste G.</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Puts the centre of symmetry back in the middle of the screen (key H). Key C puts it under the pointer.</source>
+        <translation>Setzt die Symmetriemitte zurück in die Bildschirmmitte (Taste H). Taste C setzt sie unter den Zeiger.</translation>
     </message>
 </context>
 </TS>

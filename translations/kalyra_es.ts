@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AutosaveRunner</name>
+    <message>
+        <source>Kalyra! could not keep a copy of your picture (%1); it will try again. Save Picture still works elsewhere.</source>
+        <translation>Kalyra! no pudo guardar una copia de tu dibujo (%1); lo intentará de nuevo. Guardar imagen sigue funcionando en otro lugar.</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Canvas</source>
@@ -37,10 +44,6 @@ Clic izquierdo: apoyar o levantar el lápiz. Clic derecho: mostrar u ocultar el 
         <translation>ARCHIVO</translation>
     </message>
     <message>
-        <source>A bitmap picture to open as the background.</source>
-        <translation>Una imagen de mapa de bits para abrir como fondo.</translation>
-    </message>
-    <message>
         <source>[FILE]</source>
         <translation>[ARCHIVO]</translation>
     </message>
@@ -61,6 +64,14 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>it speaks en, de, fr and es, not “%1”.</source>
         <translation>habla en, de, fr y es, no «%1».</translation>
+    </message>
+    <message>
+        <source>Brings back the picture an earlier run left unsaved, without asking.</source>
+        <translation>Recupera sin preguntar el dibujo que una ejecución anterior dejó sin guardar.</translation>
+    </message>
+    <message>
+        <source>A bitmap or PNG picture to open as the background.</source>
+        <translation>Una imagen de mapa de bits o PNG para abrir como fondo.</translation>
     </message>
 </context>
 <context>
@@ -319,6 +330,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
         <source>the picture is too large for a bitmap file</source>
         <translation>la imagen es demasiado grande para un archivo de mapa de bits</translation>
     </message>
+    <message>
+        <source>the picture could not be encoded as PNG</source>
+        <translation>la imagen no se pudo codificar como PNG</translation>
+    </message>
 </context>
 <context>
     <name>PictureFiles</name>
@@ -350,6 +365,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
         <source>Kalyra! could not save the picture to “%1”: %2.</source>
         <translation>Kalyra! no pudo guardar la imagen en «%1»: %2.</translation>
     </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>Archivos PNG (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -375,6 +394,22 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>the printer reported an error</source>
         <translation>la impresora informó de un error</translation>
+    </message>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>Kalyra! ended last time before your picture was saved. Bring it back?</source>
+        <translation>La última vez Kalyra! se cerró antes de guardar tu dibujo. ¿Recuperarlo?</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Recuperar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
     </message>
 </context>
 <context>
@@ -412,6 +447,89 @@ para ver el panel</translation>
     <message>
         <source>How to reach the controls.</source>
         <translation>Cómo llegar a los controles.</translation>
+    </message>
+</context>
+<context>
+    <name>SymmetryStrip</name>
+    <message>
+        <source>symmetry</source>
+        <translation>simetría</translation>
+    </message>
+    <message>
+        <source>How each stroke is repeated round the centre: spin, kaleidoscope, order, rainbow copies, guides and the centre.</source>
+        <translation>Cómo se repite cada trazo alrededor del centro: giro, caleidoscopio, orden, copias arcoíris, guías y el centro.</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Draws every stroke turned round the centre, as many times as the order says. Key T.</source>
+        <translation>Dibuja cada trazo girado alrededor del centro, tantas veces como indica el orden. Tecla T.</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Caleidoscopio</translation>
+    </message>
+    <message>
+        <source>Draws every stroke turned round the centre and mirrored, twice as many times as the order says. Key K.</source>
+        <translation>Dibuja cada trazo girado alrededor del centro y reflejado, el doble de veces que indica el orden. Tecla K.</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Fewer copies round the centre. Key -.</source>
+        <translation>Menos copias alrededor del centro. Tecla -.</translation>
+    </message>
+    <message>
+        <source>fewer copies</source>
+        <translation>menos copias</translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation>orden</translation>
+    </message>
+    <message>
+        <source>How many times a spin or kaleidoscope turns each stroke.</source>
+        <translation>Cuántas veces un giro o un caleidoscopio gira cada trazo.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>More copies round the centre. Key +.</source>
+        <translation>Más copias alrededor del centro. Tecla +.</translation>
+    </message>
+    <message>
+        <source>more copies</source>
+        <translation>más copias</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arcoíris</translation>
+    </message>
+    <message>
+        <source>Draws and fills each copy in its own colour round the colour wheel. Key R.</source>
+        <translation>Dibuja y rellena cada copia con su propio color alrededor de la rueda de colores. Tecla R.</translation>
+    </message>
+    <message>
+        <source>Guides</source>
+        <translation>Guías</translation>
+    </message>
+    <message>
+        <source>Shows faint lines through the centre of symmetry; they are never part of the picture. Key G.</source>
+        <translation>Muestra líneas tenues por el centro de simetría; nunca forman parte del dibujo. Tecla G.</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Puts the centre of symmetry back in the middle of the screen (key H). Key C puts it under the pointer.</source>
+        <translation>Devuelve el centro de simetría al medio de la pantalla (tecla H). La tecla C lo pone bajo el puntero.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AutosaveRunner</name>
+    <message>
+        <source>Kalyra! could not keep a copy of your picture (%1); it will try again. Save Picture still works elsewhere.</source>
+        <translation>Kalyra! n’a pas pu garder une copie de ton image (%1) ; il réessaiera. Enregistrer l’image fonctionne toujours ailleurs.</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Canvas</source>
@@ -37,10 +44,6 @@ Clic gauche : poser ou lever le crayon. Clic droit : montrer ou cacher le pannea
         <translation>FICHIER</translation>
     </message>
     <message>
-        <source>A bitmap picture to open as the background.</source>
-        <translation>Une image bitmap à ouvrir comme fond.</translation>
-    </message>
-    <message>
         <source>[FILE]</source>
         <translation>[FICHIER]</translation>
     </message>
@@ -61,6 +64,14 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>it speaks en, de, fr and es, not “%1”.</source>
         <translation>il parle en, de, fr et es, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Brings back the picture an earlier run left unsaved, without asking.</source>
+        <translation>Récupère sans demander l’image qu’une exécution précédente a laissée non enregistrée.</translation>
+    </message>
+    <message>
+        <source>A bitmap or PNG picture to open as the background.</source>
+        <translation>Une image bitmap ou PNG à ouvrir comme fond.</translation>
     </message>
 </context>
 <context>
@@ -319,6 +330,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
         <source>the picture is too large for a bitmap file</source>
         <translation>l’image est trop grande pour un fichier bitmap</translation>
     </message>
+    <message>
+        <source>the picture could not be encoded as PNG</source>
+        <translation>l’image n’a pas pu être encodée en PNG</translation>
+    </message>
 </context>
 <context>
     <name>PictureFiles</name>
@@ -350,6 +365,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
         <source>Kalyra! could not save the picture to “%1”: %2.</source>
         <translation>Kalyra! n’a pas pu enregistrer l’image dans « %1 » : %2.</translation>
     </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>Fichiers PNG (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -375,6 +394,22 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>the printer reported an error</source>
         <translation>l’imprimante a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>Kalyra!</source>
+        <translation>Kalyra!</translation>
+    </message>
+    <message>
+        <source>Kalyra! ended last time before your picture was saved. Bring it back?</source>
+        <translation>La dernière fois, Kalyra! s’est arrêté avant que ton image soit enregistrée. La récupérer ?</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Récupérer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
     </message>
 </context>
 <context>
@@ -412,6 +447,89 @@ pour voir le panneau</translation>
     <message>
         <source>How to reach the controls.</source>
         <translation>Comment atteindre les commandes.</translation>
+    </message>
+</context>
+<context>
+    <name>SymmetryStrip</name>
+    <message>
+        <source>symmetry</source>
+        <translation>symétrie</translation>
+    </message>
+    <message>
+        <source>How each stroke is repeated round the centre: spin, kaleidoscope, order, rainbow copies, guides and the centre.</source>
+        <translation>Comment chaque trait est répété autour du centre : rotation, kaléidoscope, ordre, copies arc-en-ciel, guides et centre.</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Draws every stroke turned round the centre, as many times as the order says. Key T.</source>
+        <translation>Dessine chaque trait tourné autour du centre, autant de fois que l’indique l’ordre. Touche T.</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Kaléidoscope</translation>
+    </message>
+    <message>
+        <source>Draws every stroke turned round the centre and mirrored, twice as many times as the order says. Key K.</source>
+        <translation>Dessine chaque trait tourné autour du centre et en miroir, deux fois plus que l’indique l’ordre. Touche K.</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Fewer copies round the centre. Key -.</source>
+        <translation>Moins de copies autour du centre. Touche -.</translation>
+    </message>
+    <message>
+        <source>fewer copies</source>
+        <translation>moins de copies</translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation>ordre</translation>
+    </message>
+    <message>
+        <source>How many times a spin or kaleidoscope turns each stroke.</source>
+        <translation>Combien de fois une rotation ou un kaléidoscope tourne chaque trait.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>More copies round the centre. Key +.</source>
+        <translation>Plus de copies autour du centre. Touche +.</translation>
+    </message>
+    <message>
+        <source>more copies</source>
+        <translation>plus de copies</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Draws and fills each copy in its own colour round the colour wheel. Key R.</source>
+        <translation>Dessine et remplit chaque copie de sa propre couleur autour du cercle chromatique. Touche R.</translation>
+    </message>
+    <message>
+        <source>Guides</source>
+        <translation>Guides</translation>
+    </message>
+    <message>
+        <source>Shows faint lines through the centre of symmetry; they are never part of the picture. Key G.</source>
+        <translation>Montre de fines lignes passant par le centre de symétrie ; elles ne font jamais partie de l’image. Touche G.</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Puts the centre of symmetry back in the middle of the screen (key H). Key C puts it under the pointer.</source>
+        <translation>Remet le centre de symétrie au milieu de l’écran (touche H). La touche C le place sous le pointeur.</translation>
     </message>
 </context>
 </TS>
