@@ -58,11 +58,12 @@ bool symmetric(const QImage& s) {
       if (at(a, b) != at(-a, b) || at(a, b) != at(a, -b) || at(a, b) != at(b, a)) return false;
   return true;
 }
-// Waits until the screen has changed from `before` and stops changing: two screenshots alike.
-QImage settled(XSession& x, const QImage& before) {
+// Waits until the screen has changed from `before` and stops changing (two screenshots alike),
+// mirrored eight ways when asked: a screenshot may catch a repaint half done.
+QImage settled(XSession& x, const QImage& before, bool mirrored = true) {
   QImage last;
   return x.waitFor([&](const QImage& s) {
-    const bool same = s == last && differing(s, before) > 0;
+    const bool same = s == last && differing(s, before) > 0 && (!mirrored || symmetric(s));
     last = s;
     return same;
   });
