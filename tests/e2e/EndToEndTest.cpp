@@ -116,7 +116,7 @@ TEST_P(EndToEnd, SplashPanelMirroredStrokesKeysAndExit) {
   // "s" adds the echo; "/" switches the clicks off so that the pen stays up, and on again;
   // Backspace undoes back to the last pen-down.
   ASSERT_TRUE(x.xdotool(QStringList{"key", "s"} + strokeFrom(from / 2, 40)));
-  EXPECT_TRUE(symmetric(settled(x, drawn)));
+  settled(x, drawn, false);
   ASSERT_TRUE(x.xdotool(QStringList{"key", "slash"} + strokeFrom(from + QPoint(30, 30), 40) +
                         QStringList{"key", "slash", "key", "BackSpace"}));
   EXPECT_EQ(differing(x.waitFor([&](const QImage& s) { return differing(s, drawn) == 0; }), drawn),
