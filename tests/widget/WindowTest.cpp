@@ -47,7 +47,7 @@ TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsItsTime) {
   configureApplication(*qApp);
   EXPECT_FALSE(QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents));
 
-  SplashWindow splash(0.3, 96);
+  SplashWindow splash(0.15, 96);
   EXPECT_EQ(splash.size(), QSize(402, 149));
   EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Version 2.0");
   QSignalSpy done(&splash, &SplashWindow::finished);
@@ -55,7 +55,7 @@ TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsItsTime) {
   clock.start();
   splash.show();
   ASSERT_TRUE(done.wait(5000));
-  EXPECT_GE(clock.elapsed(), 300);
+  EXPECT_GE(clock.elapsed(), 150);
   QTest::qWait(100);
   EXPECT_EQ(done.count(), 1);
   SplashWindow instant(0, 96);
