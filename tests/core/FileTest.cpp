@@ -260,7 +260,7 @@ TEST(PrintLayout, ShrinksInSequenceCentresLessTheOffsetsAndFallsBackToThePrintab
   const PrintSetup landscapeA4{1, true, {11.69, 8.27}, {0.2, 0.3, 11.29, 7.67}};
   const Calibration c = withPrinterSizes(
       readCalibration("[parms]\nPaper_Width=abc\nPaper_Height=1e9\nPrinted_Width=-3\n"
-                      "Width_Offset=0.1\nHeight_Offset=nan\n"),
+                      "Width_Offset=0.1\nHeight_Offset=-2000\n"),
       landscapeA4);
   // In portrait terms, the landscape page turned upright; offsets stay (an absurd one is 0).
   EXPECT_EQ(std::tuple(c.paperWidth, c.paperHeight, c.printedWidth, c.printedHeight),
