@@ -304,10 +304,10 @@ TEST_F(PrintCommand, PrintsWhereTheCalibrationSaysReadingItAfreshAndSaysWhyItCou
   platform.printFailure = QStringLiteral("the printer is out of paper");
   const auto notice = k.CmdPrint_Click();
   EXPECT_TRUE(notice && notice->text.contains("out of paper"));
-  // A printer without a printable area and no calibration: nothing to divide by.
+  // A printer whose printable area has no height, and no calibration: nothing to divide by.
   writeIni("");
   platform.printFailure.reset();
-  platform.printAnswer = PrintSetup{1, false, {}, {}};
+  platform.printAnswer = PrintSetup{1, false, {8.5, 11}, {0.25, 0.25, 8, 0}};
   EXPECT_TRUE(k.CmdPrint_Click());
   EXPECT_EQ(platform.printed.size(), 2u);
 }
