@@ -24,7 +24,8 @@ const std::pair<const char*, const char*> References[] = {
     {"BM_SaveCanvas", "BM_SaveCanvasQtReference"},
     {"BM_LoadCanvas", "BM_LoadCanvasQtReference"},
     {"BM_FloodFillOnly/", "BM_OpenCvFloodFill/"},
-    {"BM_FillAtPointer/0", "BM_StdFillFloor"},
+    {"BM_FloodFillOnly/0", "BM_StdFillFloor"},
+    {"BM_SnapshotAndFirstMove", "BM_MemcpyFloor"},
 };
 
 class RatioReporter : public benchmark::ConsoleReporter {
