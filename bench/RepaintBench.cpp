@@ -27,19 +27,9 @@ struct PaintCounter : QObject {
   }
 };
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "kalyra_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
-
 class UltraHdWindow {
  public:
   UltraHdWindow() {
-    application();
     platform_.screen = {3840, 2160};
     window_ = std::make_unique<MainWindow>(platform_, 96);
     window_->resize(3840, 2160);

@@ -8,68 +8,76 @@ using ::testing::ElementsAre;
 // Negative halves must round to even too, or mirrored values would round apart. A 16-bit display
 // shows 5 bits of red and blue and 6 of green, but full intensity stays full.
 TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBlueOrder) {
-  const double cases[][2] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.5000001, 3}, {0.5, 0}};
+  const double cases[][2] = {{2.5, 2},         {3.5, 4},       {-2.5, -2},     {-3.5, -4},
+                             {2.5000001, 3},   {0.5, 0},       {32767, 32767}, {32767.5, 32767},
+                             {-32768, -32768}, {40000, 32767}, {NAN, -32768}};
   for (const auto& [value, rounded] : cases) EXPECT_EQ(toInt16(value), rounded) << value;
-  EXPECT_TRUE(toInt16(40000) == 32767 && toInt16(-40000) == -32768 && toInt16(NAN) == -32768);
-  EXPECT_EQ(toInt32(1e12), 2147483647);
-  EXPECT_EQ(packColour(2.5, 3.5, 255), 2 + 256 * 4 + 65536 * 255);
+  EXPECT_TRUE(toInt32(1e12) == 2147483647 && toInt32(-2147483648.0) == -2147483647 - 1);
+  EXPECT_EQ(packColour(2.5, 3.5, 255.5), 2 + 256 * 4 + 65536 * 255);
+  EXPECT_EQ(packColour(256, 0.4, -3), 255);
   EXPECT_EQ(toQRgb(packColour(10, 20, 30)), qRgb(10, 20, 30));
   EXPECT_EQ(fromQRgb(qRgb(10, 20, 30)), packColour(10, 20, 30));
-  EXPECT_EQ(snapTo16Bit({200, 130, 255}), Components(200, 128, 255));
+  EXPECT_EQ(splitColour(packColour(10, 20, 30)), Components(10, 20, 30));
+  EXPECT_EQ(snapTo16Bit({207, 135, 255}), Components(200, 132, 255));
+  EXPECT_EQ(snapTo16Bit({255, 255, 254}), Components(255, 255, 248));
 }
 
 using Gradient = CoreFixture;
 
-// A negative step runs against its channel's direction.
-TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveAndStaysAtTheBounds) {
-  k.view.txtRed = "-5", k.view.txtGreen = "300", k.view.txtBlue = "100";
+// Each channel runs its own triangle wave and turns exactly at 0 and 255; a negative step runs
+// against its channel's direction.
+TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveTurningAtTheBounds) {
+  k.view.txtRed = "-5", k.view.txtGreen = "300", k.view.txtBlue = "85";
   k.RedValue = 12;
-  const Components expected[] = {{7, 255, 100}, {2, 0, 200},  {0, 255, 255},
-                                 {0, 0, 155},   {0, 255, 55}, {0, 0, 0}};
-  for (int step = 0; step < 6; ++step) {
+  const Components expected[] = {{7, 255, 85}, {2, 0, 170}, {0, 255, 255}, {0, 0, 170},
+                                 {0, 255, 85}, {0, 0, 0},   {0, 255, 85}};
+  for (int step = 0; step < 7; ++step) {
     k.StepGradient();
-    EXPECT_TRUE(Components(k.RedValue, k.GreenValue, k.BlueValue) == expected[step]) << step;
+    EXPECT_EQ(Components(k.RedValue, k.GreenValue, k.BlueValue), expected[step]) << step;
   }
+  EXPECT_TRUE(canvas.ForeColor == packColour(0, 255, 85) && k.view.cmdColorBar == canvas.ForeColor);
 }
 
-// The running components keep their fractions and their full precision.
-TEST_F(Gradient, OnlyTheColourDrawnIsRoundedHalfToEvenAndSnappedOnA16BitDisplay) {
+// The running components keep their fractions; only the colour drawn is rounded, and snapped on
+// a 16-bit display.
+TEST_F(Gradient, OnlyTheColourDrawnIsRoundedAndSnappedAndBoxesAreReadInTheUsersLocale) {
   k.view.txtRed = "0", k.view.txtGreen = "0.5", k.view.txtBlue = "1.5";
   k.StepGradient();  // green 0.5, blue 1.5
   EXPECT_EQ(canvas.ForeColor, packColour(255, 0, 2));
-  k.StepGradient();  // green 1, blue 3
+  k.StepGradient();
   k.StepGradient();  // green 1.5, blue 4.5
-  EXPECT_TRUE(canvas.ForeColor == packColour(255, 2, 4) && k.view.cmdColorBar == canvas.ForeColor);
+  EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 4));
   platform.depth = 16;
   k.RedValue = 200, k.GreenValue = 129.5, k.BlueValue = 252.5;
   k.StepGradient();  // green 130, blue 254
   EXPECT_TRUE(canvas.ForeColor == packColour(200, 128, 248) && k.GreenValue == 130);
-}
 
-TEST_F(Gradient, StepBoxesAreReadInTheUsersLocaleNonNumbersCountAsZeroAndLeavingValidates) {
   k.view.txtRed = "nan", k.view.txtGreen = "inf", k.view.txtBlue = "abc";
-  k.StepGradient();
-  EXPECT_EQ(canvas.ForeColor, Red);
+  k.StepGradient();  // non-numbers count as nothing
+  EXPECT_EQ(Components(k.RedValue, k.GreenValue, k.BlueValue), Components(200, 130, 254));
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German));
   k.view.txtGreen = "2,5";
   k.StepGradient();
   QLocale::setDefault(before);
-  EXPECT_EQ(k.GreenValue, 2.5);
+  EXPECT_EQ(k.GreenValue, 132.5);
+}
 
-  // Leaving a box validates its text.
+// Leaving a box validates its text: what is no number becomes 0, what is above 1000 becomes 1000.
+TEST_F(Gradient, LeavingAStepBoxValidatesIt) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "0"},      {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
       {"2.5", "2.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"},
   };
-  for (const auto& [typed, kept] : cases) {
-    k.view.txtGreen = typed;
-    k.txtGreen_LostFocus();
-    EXPECT_EQ(k.view.txtGreen, kept) << "typed '" << typed << "'";
-  }
-  k.view.txtRed = "x", k.view.txtBlue = "9999";
-  k.txtRed_LostFocus(), k.txtBlue_LostFocus();
-  EXPECT_TRUE(k.view.txtRed == "0" && k.view.txtBlue == "1000");
+  void (Kalyra::*const lostFocus[])() = {&Kalyra::txtRed_LostFocus, &Kalyra::txtGreen_LostFocus,
+                                         &Kalyra::txtBlue_LostFocus};
+  QString* const boxes[] = {&k.view.txtRed, &k.view.txtGreen, &k.view.txtBlue};
+  for (int box = 0; box < 3; ++box)
+    for (const auto& [typed, kept] : cases) {
+      *boxes[box] = typed;
+      (k.*lostFocus[box])();
+      EXPECT_EQ(*boxes[box], kept) << box << " typed '" << typed << "'";
+    }
 }
 
 // A gradient colour in use, a stroke being drawn and a loaded picture.
@@ -117,8 +125,7 @@ TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheSnapshotChosenColoursA
   platform.depth = 16;
   k.CmdSetForeColor_Click();
   EXPECT_TRUE(canvas.ForeColor == packColour(248, 128, 0) &&
-              k.view.cmdColorBar == canvas.ForeColor);
-  EXPECT_EQ(components(), Components(248, 128, 0));
+              k.view.cmdColorBar == canvas.ForeColor && components() == Components(248, 128, 0));
   k.CmdSetBackColor_Click();  // leaves the drawing colour's components alone
   EXPECT_TRUE(canvas.BackColor() == packColour(248, 128, 0) && !canvas.hasPicture());
   EXPECT_EQ(components(), Components(248, 128, 0));
@@ -159,7 +166,7 @@ TEST_F(ColourCommands, FrameIsEightPixelsInTheDrawingColourAndUndoTakesItAway) {
   EXPECT_THAT(canvas.ops, ElementsAre(SegmentIs(-w, 400, -w, -400), SegmentIs(w, 400, w, -400),
                                       SegmentIs(-w, -400, w, -400), SegmentIs(-w, 400, w, 400)));
   for (const auto& op : canvas.ops) EXPECT_TRUE(op.width == 8 && op.colour == canvas.ForeColor);
-  EXPECT_TRUE(canvas.DrawWidth == 15 && !k.PenUp);
+  EXPECT_TRUE(canvas.DrawWidth == 15 && !k.PenUp && k.view.canvasFocusRequested);
   k.RestoreUndoSnapshot();
   EXPECT_TRUE(canvas.Image() == atClick);
 }

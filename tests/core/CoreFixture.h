@@ -14,7 +14,8 @@
 #include "support/FakePlatform.h"
 #include "support/RecordingSurface.h"
 
-// The program on a 1024 × 768 screen after start-up, drawing into a recording surface.
+// The program on a screen (1024 × 768 unless told) after start-up, drawing into a recording
+// surface.
 class CoreFixture : public ::testing::Test {
  protected:
   explicit CoreFixture(QSize screen = {1024, 768}) : canvas(screen) {
@@ -32,13 +33,10 @@ class CoreFixture : public ::testing::Test {
     k.MouseX = x, k.MouseY = y;
     k.FillAtPointer();
   }
-
-  // The pixel under a canvas point.
   Colour pixelAt(float x, float y) const {
     return fromQRgb(canvas.Image().pixel(canvas.toPixel(x, y)));
   }
-
-  // Every pixel of the canvas: a 32-bit picture's rows follow one another without padding.
+  // A 32-bit picture's rows follow one another without padding.
   std::span<const QRgb> pixels() const {
     const QImage& image = canvas.Image();
     return {reinterpret_cast<const QRgb*>(image.constBits()), std::size_t(image.sizeInBytes() / 4)};

@@ -252,4 +252,6 @@ TEST_F(Fills, UndoRestoresTheLastSnapshotTwice) {
     k.RestoreUndoSnapshot();
     EXPECT_TRUE(canvas.Image() == afterFirst && k.PenUp) << i;
   }
+  k.Canvas_MouseDown(1, 0, 0, 0);  // the next snapshot still goes into the same buffer
+  EXPECT_TRUE(k.Undo.constBits() == buffer && !k.PenUp);
 }

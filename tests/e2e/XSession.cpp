@@ -21,7 +21,11 @@ void stop(QProcess& process) {
 // Xvfb picks a free display number itself and writes it to the descriptor it is given: here
 // its standard output. It must not reset when its last client leaves (a screenshot, a search,
 // a program that ended): a program connecting during the reset would be turned away.
-VirtualScreen::VirtualScreen(QSize size) : size_(size) {
+XSession::XSession(QSize size) : size_(size) {
+  for (const char* sub : {"work", "data", "config", "cache", "runtime"})
+    QDir(home_.path()).mkpath(QString::fromLatin1(sub));
+  QFile::setPermissions(home_.filePath(QStringLiteral("runtime")),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   server_.setStandardErrorFile(QProcess::nullDevice());
   server_.start(
       QStringLiteral("Xvfb"),
@@ -39,28 +43,31 @@ VirtualScreen::VirtualScreen(QSize size) : size_(size) {
     number += server_.readAllStandardOutput();
   }
   if (number.contains('\n')) display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+  QProcessEnvironment& env = env_;
+  env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("DISPLAY"), display_);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  env.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
+  // The toolkit's own dialogs, whatever desktop the tests are started from.
+  for (const char* name : {"WAYLAND_DISPLAY", "XAUTHORITY", "QT_QPA_PLATFORMTHEME",
+                           "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION"})
+    env.remove(QString::fromLatin1(name));
+  for (const char* name : {"data", "config", "cache", "runtime"})
+    env.insert(QStringLiteral("XDG_%1_HOME").arg(QString::fromLatin1(name).toUpper()),
+               home_.filePath(QString::fromLatin1(name)));
+  env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.filePath(QStringLiteral("runtime")));
+  env.remove(QStringLiteral("XDG_RUNTIME_HOME"));
+  program_.setWorkingDirectory(folder());
 }
 
-VirtualScreen::~VirtualScreen() {
+XSession::~XSession() {
+  stop(program_);
   stop(server_);
 }
 
-QProcessEnvironment VirtualScreen::environment() const {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("DISPLAY"), display_);
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-  env.remove(QStringLiteral("XAUTHORITY"));
-  // The toolkit's own dialogs, whatever desktop the tests are started from.
-  for (const char* name : {"QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION"})
-    env.remove(QString::fromLatin1(name));
-  env.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
-  return env;
-}
-
-int VirtualScreen::run(const QString& program, const QStringList& arguments, QByteArray* output) {
+int XSession::run(const QString& program, const QStringList& arguments, QByteArray* output) {
   QProcess tool;
-  tool.setProcessEnvironment(environment());
+  tool.setProcessEnvironment(env_);
   tool.setStandardErrorFile(QProcess::nullDevice());
   tool.start(program, arguments);
   if (!tool.waitForFinished(30000)) {
@@ -71,17 +78,13 @@ int VirtualScreen::run(const QString& program, const QStringList& arguments, QBy
   return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 
-QImage VirtualScreen::screenshot() {
+QImage XSession::screenshot() {
   QByteArray png;
-  if (run(QStringLiteral("import"),
-          {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")},
-          &png) != 0) {
-    return {};
-  }
+  if (run(QStringLiteral("import"), {"-window", "root", "png:-"}, &png) != 0) return {};
   return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
-QImage VirtualScreen::waitFor(const std::function<bool(const QImage&)>& done, double seconds) {
+QImage XSession::waitFor(const std::function<bool(const QImage&)>& done) {
   QElapsedTimer clock;
   clock.start();
   QImage shot;
@@ -89,58 +92,42 @@ QImage VirtualScreen::waitFor(const std::function<bool(const QImage&)>& done, do
     shot = screenshot();
     if (!shot.isNull() && done(shot)) return shot;
     QThread::msleep(150);
-  } while (clock.elapsed() < seconds * 1000);
+  } while (clock.elapsed() < Patience * 1000);
   return shot;
 }
 
-QProcessEnvironment freshUserFolders(const QTemporaryDir& root) {
-  QProcessEnvironment env;
-  for (const char* name :
-       {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
-    const QString folder = root.filePath(QString::fromLatin1(name));
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    env.insert(QString::fromLatin1(name), folder);
-  }
-  return env;
+void XSession::start(const QStringList& arguments, const QStringList& extra) {
+  stop(program_);
+  QProcessEnvironment env = env_;
+  for (const QString& setting : extra)
+    env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+  program_.setProcessEnvironment(env);
+  program_.start(QStringLiteral(KALYRA_BINARY), arguments);
+  program_.waitForStarted(10000);
 }
 
-RunningProgram::RunningProgram(VirtualScreen& screen, const QStringList& arguments,
-                               const QProcessEnvironment& extra, const QString& directory)
-    : screen_(screen) {
-  QProcessEnvironment env = screen.environment();
-  const QProcessEnvironment folders = freshUserFolders(userFolders_);
-  for (const QString& name : folders.keys()) env.insert(name, folders.value(name));
-  for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
-  process_.setProcessEnvironment(env);
-  process_.setWorkingDirectory(directory);
-  process_.start(QStringLiteral(KALYRA_BINARY), arguments);
-  process_.waitForStarted(10000);
-}
-
-RunningProgram::~RunningProgram() {
-  stop(process_);
-}
-
-bool RunningProgram::waitForMainWindow(double seconds) {
-  return waitForWindow(QStringLiteral("^Kalyra!$"), seconds);
-}
-
-bool RunningProgram::waitForWindow(const QString& title, double seconds, bool shown) {
+bool XSession::waitForWindow(const QString& title, bool shown) {
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < seconds * 1000 && process_.state() == QProcess::Running) {
-    const int found = screen_.run(QStringLiteral("xdotool"),
-                                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                   QStringLiteral("--name"), title});
+  while (clock.elapsed() < Patience * 1000 && program_.state() == QProcess::Running) {
+    const int found = run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", title});
     if (found == (shown ? 0 : 1)) return true;  // xdotool gives 1 when no window matches
     // Without an event loop the process's state changes only while it is waited for.
-    process_.waitForFinished(150);
+    program_.waitForFinished(150);
   }
   return false;
 }
 
-int RunningProgram::waitForExit(double seconds) {
-  if (!process_.waitForFinished(int(seconds * 1000))) return -1;
-  return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+// The keys go to the focused window: chained to the search, xdotool would aim the key's release
+// at the window its press has closed, and leave the key held down.
+bool XSession::answerDialog(const QString& title, const QString& text) {
+  return waitForWindow(title) &&
+         xdotool({"search", "--onlyvisible", "--name", title, "windowfocus", "--sync"}) &&
+         (text.isEmpty() || xdotool({"type", text})) && xdotool({"key", "Return"}) &&
+         waitForWindow(title, false);
+}
+
+int XSession::waitForExit() {
+  if (!program_.waitForFinished(int(Patience * 1000))) return -1;
+  return program_.exitStatus() == QProcess::NormalExit ? program_.exitCode() : -1;
 }

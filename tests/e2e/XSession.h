@@ -7,60 +7,45 @@
 #include <QTemporaryDir>
 #include <functional>
 
-// A virtual X server of its own, for one test: started on a free display number and stopped
-// when the object goes, whatever happened in between.
-class VirtualScreen {
+inline constexpr double Patience = 60;  // seconds; a sanitizer build starts and draws slowly
+
+// A virtual X server of its own for one test, and the real program on it, with fresh XDG
+// folders and a working folder of its own, so that no run sees another's files. Everything is
+// stopped when the object goes, whatever happened in between.
+class XSession {
  public:
-  explicit VirtualScreen(QSize size);
-  ~VirtualScreen();
-  VirtualScreen(const VirtualScreen&) = delete;
-  VirtualScreen& operator=(const VirtualScreen&) = delete;
+  explicit XSession(QSize size);
+  ~XSession();
+  XSession(const XSession&) = delete;
+  XSession& operator=(const XSession&) = delete;
 
   bool ready() const { return !display_.isEmpty(); }
-  QSize size() const { return size_; }
-  QProcessEnvironment environment() const;
-
-  // Runs a command-line tool against this display and gives its exit status (-1 when it could
-  // not run or took too long) and its output.
+  QString folder() const { return home_.filePath(QStringLiteral("work")); }
+  // Runs a command-line tool against this display: its exit status (-1 when it could not run
+  // or took too long), and its output.
   int run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr);
-  // The whole screen as it stands; a null image when it could not be taken.
+  bool xdotool(const QStringList& arguments) {
+    return run(QStringLiteral("xdotool"), arguments) == 0;
+  }
   QImage screenshot();
-  // Takes screenshots until `done` holds for one, or `seconds` pass; gives the last one.
-  QImage waitFor(const std::function<bool(const QImage&)>& done, double seconds);
+  // Takes screenshots until `done` holds for one, or patience runs out; gives the last one.
+  QImage waitFor(const std::function<bool(const QImage&)>& done);
+
+  // Starts the program (ending one still running) with `extra` in its environment.
+  void start(const QStringList& arguments, const QStringList& extra = {});
+  // Waits for a window whose title matches `title` (a regular expression) to show, or with
+  // `shown` false to be gone.
+  bool waitForWindow(const QString& title, bool shown = true);
+  // Types `text` into a dialog once it shows, presses Return and waits for it to close.
+  bool answerDialog(const QString& title, const QString& text);
+  int waitForExit();
+  QByteArray output() { return program_.readAllStandardOutput(); }
+  QByteArray errorOutput() { return program_.readAllStandardError(); }
 
  private:
   QSize size_;
-  QProcess server_;
+  QTemporaryDir home_;
+  QProcess server_, program_;
   QString display_;
-};
-
-// Fresh folders for the user's data, settings, cache and runtime files, so that no run sees
-// another's autosave.
-QProcessEnvironment freshUserFolders(const QTemporaryDir& root);
-
-// The program running on a virtual screen, killed when the object goes unless it ended.
-class RunningProgram {
- public:
-  // The program runs in `directory`, or in the test's own when it is empty, with user folders
-  // of its own unless `extra` names them.
-  RunningProgram(VirtualScreen& screen, const QStringList& arguments,
-                 const QProcessEnvironment& extra = {}, const QString& directory = {});
-  ~RunningProgram();
-  RunningProgram(const RunningProgram&) = delete;
-  RunningProgram& operator=(const RunningProgram&) = delete;
-
-  // Waits for the main window to be on the screen.
-  bool waitForMainWindow(double seconds);
-  // Waits for a window whose title matches `title` (a regular expression) to show, or with
-  // `shown` false to be gone.
-  bool waitForWindow(const QString& title, double seconds, bool shown = true);
-  // Waits for the program to end and gives its exit status, or -1 if it goes on running.
-  int waitForExit(double seconds);
-  QByteArray output() { return process_.readAllStandardOutput(); }
-  QByteArray errorOutput() { return process_.readAllStandardError(); }
-
- private:
-  VirtualScreen& screen_;
-  QTemporaryDir userFolders_;
-  QProcess process_;
+  QProcessEnvironment env_;  // for the program and the tools
 };

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "Kalyra.h"
 #include "files/PrintLayout.h"
@@ -80,6 +83,34 @@ TEST_F(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
   printAndCheck(false, 2, QRectF((8 - 4) / 2.0 - 0.5, (10 - h) / 2 - 1, 4, h));
   ini.remove();
   printAndCheck(true, 1);
+}
+
+// The machine's other answers through the real platform: random numbers spread over [0, 1), the
+// current folder that the file dialogs open in, and a colour dialog accepted or cancelled.
+TEST(QtPlatformAnswers, RandomsTheCurrentFolderAndTheColourDialog) {
+  QtPlatform platform;
+  platform.seedRandomFromClock();
+  float low = 1, high = 0;
+  for (int i = 0; i < 5000; ++i) {
+    const float r = platform.randomSingle();
+    low = std::min(low, r), high = std::max(high, r);
+  }
+  EXPECT_TRUE(low >= 0 && low < 0.01f && high < 1 && high > 0.99f) << low << " " << high;
+  QTemporaryDir dir;
+  const QString before = platform.currentDirectory();
+  platform.setCurrentDirectory(dir.path());
+  EXPECT_EQ(QFileInfo(platform.currentDirectory()), QFileInfo(dir.path()));
+  platform.setCurrentDirectory(before);
+  for (const bool accept : {true, false}) {
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget()))
+        accept ? dialog->accept() : dialog->reject();
+    });
+    answer.start(50);
+    EXPECT_EQ(platform.chooseColour(packColour(10, 20, 30)),
+              accept ? std::optional<Colour>(packColour(10, 20, 30)) : std::nullopt);
+  }
 }
 
 int main(int argc, char** argv) {
