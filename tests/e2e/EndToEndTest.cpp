@@ -175,7 +175,9 @@ TEST(Files, SaveAndLoadThroughTheDialogsAndAPictureNamedAtStart) {
     for (int xx = 0; xx < 200; ++xx)
       pattern.setPixel(xx, y, qRgb(xx, 2 * y, (xx / 10 + y / 10) % 2 * 255));
   ASSERT_TRUE(pattern.save(x.folder() + "/pattern.bmp", "BMP"));
-  x.start({"pattern.bmp"}, {"KALYRA_SPLASH_SECONDS=0"});
+  // The stopped program left unsaved work, which a start in its folders would offer back first.
+  const QStringList fresh = {"KALYRA_SPLASH_SECONDS=0", "XDG_DATA_HOME=" + x.folder() + "/fresh"};
+  x.start({"pattern.bmp"}, fresh);
   const auto showsPattern = [&](const QImage& s) {
     return differing(s.copy(0, 0, 200, 100), pattern) == 0 &&
            s.pixel(200, 100) == qRgb(255, 255, 255);
@@ -184,7 +186,7 @@ TEST(Files, SaveAndLoadThroughTheDialogsAndAPictureNamedAtStart) {
   QFile broken(x.folder() + "/broken.bmp");
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a picture\n") > 0);
   broken.close();
-  x.start({"broken.bmp"}, {"KALYRA_SPLASH_SECONDS=0"});
+  x.start({"broken.bmp"}, fresh);
   EXPECT_TRUE(x.answerDialog("^Load Picture$", ""));
   EXPECT_TRUE(allWhite(x.waitFor(allWhite)));
 }
