@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <algorithm>
 
 #include "app/CanvasWidget.h"
 #include "app/FaceButton.h"
