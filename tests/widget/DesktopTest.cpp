@@ -1,6 +1,4 @@
 #include <QAccessible>
-#include <QKeySequence>
-#include <QSet>
 #include <QTranslator>
 
 #include "l10n/Translations.h"
