@@ -52,8 +52,9 @@ using PanelTest = WindowTest;
 TEST_F(PanelTest, ThePanelShowsWhatItsHandlersLeftAndExitEndsTheProgram) {
   tap(Qt::RightButton);
   EXPECT_TRUE(panelIs(true));
-  for (QWidget* w : {(QWidget*)panel.cmdColorBar, (QWidget*)panel.CmdGradient,
-                     (QWidget*)panel.ScrollSize, (QWidget*)panel.txtRed, (QWidget*)panel.Label1}) {
+  for (QWidget* w :
+       {(QWidget*)panel.cmdColorBar, (QWidget*)panel.CmdGradient, (QWidget*)panel.ScrollSize,
+        (QWidget*)panel.txtRed, (QWidget*)panel.MainFrame, (QWidget*)panel.Label1}) {
     QTest::mouseClick(w, Qt::RightButton, {}, QPoint(2, 2));
     EXPECT_TRUE(panelIs(true)) << qPrintable(w->objectName());
   }
@@ -140,7 +141,8 @@ TEST_F(LayoutTest, StartsWhiteRepaintsOnlyWhatChangedAndShowsThePanelAsLaidOut) 
   EXPECT_TRUE(panel.CmdFill->geometry() == QRect(8, 288, 257, 33) &&
               panel.th[7]->geometry() == QRect(232, 136, 33, 25) &&
               panel.MainFrame->geometry() == QRect(2, 8, 270, 473) &&
-              panel.CmdExit->geometry() == QRect(64, 400, 145, 28));  // inside the frame
+              panel.CmdExit->geometry() == QRect(64, 400, 145, 28) &&  // inside the frame
+              canvas->geometry() == window.rect());
   tap(Qt::RightButton);
   for (QWidget* w : {(QWidget*)panel.CmdFill, (QWidget*)panel.th[0], (QWidget*)panel.CmdGradient,
                      (QWidget*)panel.CmdExit, (QWidget*)panel.Label1})
