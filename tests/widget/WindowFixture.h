@@ -8,6 +8,7 @@
 #include "app/CanvasWidget.h"
 #include "app/FaceButton.h"
 #include "app/MainWindow.h"
+#include "app/SplashWindow.h"
 #include "support/FakePlatform.h"
 
 // The main window of a 1024 × 768 screen at 96 DPI, shown and active, panel hidden.
@@ -15,24 +16,20 @@ class WindowTest : public ::testing::Test {
  protected:
   WindowTest() : window(platform, 96) {
     window.resize(1024, 768);
-    window.show();
-    window.activateWindow();
+    window.show(), window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
-
-  void clickCanvas(Qt::MouseButton button, QPoint at = {700, 500}) {
-    QTest::mouseClick(canvas, button, {}, at);
-  }
-  void typeOnFocus(int key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+  void tap(Qt::MouseButton b, QPoint at = {700, 500}) { QTest::mouseClick(canvas, b, {}, at); }
+  static void type(int key, Qt::KeyboardModifiers m = {}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), m);
   }
   static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-  // Whether every control of the panel is shown (true), or every one hidden (false).
-  bool panelIs(bool shown) const {
+  static QColor faceOf(QWidget* w) { return w->grab().toImage().pixelColor(4, 4); }
+  bool panelIs(bool shown) const {  // every control of the panel shown, or every one hidden
+    std::vector<QWidget*> all = {panel.Label1};
     for (int c = 0; c < ControlCount; ++c)
-      for (QWidget* w : panel.widgetsOf(Control(c)))
-        if (w->isVisible() != shown) return false;
-    return panel.Label1->isVisible() == shown;
+      std::ranges::copy(panel.widgetsOf(Control(c)), back_inserter(all));
+    return std::ranges::all_of(all, [&](QWidget* w) { return w->isVisible() == shown; });
   }
 
   FakePlatform platform;
