@@ -15,7 +15,7 @@ TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBl
   EXPECT_TRUE(toInt32(1e12) == 2147483647 && toInt32(-2147483648.0) == -2147483647 - 1);
   EXPECT_TRUE(packColour(2.5, 3.5, 255.5) == 2 + 256 * 4 + 65536 * 255 &&
               packColour(256, 0.4, -3) == 255);
-  EXPECT_EQ(splitColour(packColour(10, 20, 30)), Components(10, 20, 30));
+  EXPECT_EQ(splitColour(packColour(10, 255, 30)), Components(10, 255, 30));
   EXPECT_TRUE(snapTo16Bit({207, 135, 255}) == Components(200, 132, 255) &&
               snapTo16Bit({255, 255, 254}) == Components(255, 255, 248));
 }
@@ -23,9 +23,6 @@ TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBl
 class Gradient : public CoreFixture {
  protected:
   Components components() const { return {k.RedValue, k.GreenValue, k.BlueValue}; }
-  void steps(int n) {
-    for (int i = 0; i < n; ++i) k.StepGradient();
-  }
 };
 
 // Each channel runs its own triangle wave and turns exactly at 0 and 255; a negative step runs
@@ -46,21 +43,22 @@ TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveTurningAtTheBounds) {
 // a 16-bit display. Non-numbers count as nothing; the boxes are read in the user's locale.
 TEST_F(Gradient, OnlyTheColourDrawnIsRoundedAndSnappedAndBoxesAreReadInTheUsersLocale) {
   k.view.txtRed = "0", k.view.txtGreen = "0.5", k.view.txtBlue = "1.5";
-  steps(1);  // green 0.5, blue 1.5
+  k.StepGradient();  // green 0.5, blue 1.5
   EXPECT_EQ(canvas.ForeColor, packColour(255, 0, 2));
-  steps(2);  // green 1.5, blue 4.5
+  k.StepGradient();
+  k.StepGradient();  // green 1.5, blue 4.5
   EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 4));
   platform.depth = 16;
   k.RedValue = 200, k.GreenValue = 129.5, k.BlueValue = 252.5;
-  steps(1);  // green 130, blue 254
+  k.StepGradient();  // green 130, blue 254
   EXPECT_TRUE(canvas.ForeColor == packColour(200, 128, 248) && k.GreenValue == 130);
   k.view.txtRed = "nan", k.view.txtGreen = "inf", k.view.txtBlue = "abc";
-  steps(1);
+  k.StepGradient();
   EXPECT_EQ(components(), Components(200, 130, 254));
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German));
   k.view.txtGreen = "2,5";
-  steps(1);
+  k.StepGradient();
   QLocale::setDefault(before);
   EXPECT_EQ(k.GreenValue, 132.5);
 }
@@ -70,14 +68,15 @@ TEST_F(Gradient, LeavingAStepBoxValidatesIt) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "0"},      {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
       {"2.5", "2.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"}};
-  void (Kalyra::*const lostFocus[])() = {&Kalyra::txtRed_LostFocus, &Kalyra::txtGreen_LostFocus,
-                                         &Kalyra::txtBlue_LostFocus};
-  QString* const boxes[] = {&k.view.txtRed, &k.view.txtGreen, &k.view.txtBlue};
-  for (int box = 0; box < 3; ++box)
+  const std::pair<void (Kalyra::*)(), QString*> boxes[] = {
+      {&Kalyra::txtRed_LostFocus, &k.view.txtRed},
+      {&Kalyra::txtGreen_LostFocus, &k.view.txtGreen},
+      {&Kalyra::txtBlue_LostFocus, &k.view.txtBlue}};
+  for (const auto& [lostFocus, box] : boxes)
     for (const auto& [typed, kept] : cases) {
-      *boxes[box] = typed;
-      (k.*lostFocus[box])();
-      EXPECT_EQ(*boxes[box], kept) << box << " typed '" << typed << "'";
+      *box = typed;
+      (k.*lostFocus)();
+      EXPECT_EQ(*box, kept) << " typed '" << typed << "'";
     }
 }
 
