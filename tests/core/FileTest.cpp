@@ -47,7 +47,7 @@ class InFolder : public CoreFixture {
 // is used as typed, and the program's own folder stays. Every pixel saved comes back as the
 // background. PNG is chosen by the filter, or by the name whatever the filter.
 TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
-  QDir(dir.path()).mkdir("other");
+  QDir(dir.path()).mkpath("other/sub");
   const QImage drawn = canvas.Image();
   platform.saveAnswers = {path("other/pic.bmp"), FileChoice(path("other/a"), 1), path("b.png")};
   EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
@@ -56,14 +56,16 @@ TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
             "SaveBitmap Files (*.bmp);;PNG Files (*.png)" + dir.path());
   EXPECT_EQ(QImage(path("other/pic.bmp")).convertToFormat(QImage::Format_RGB32), drawn);
   EXPECT_TRUE(platform.directory == path("other") && k.ProgramDir == dir.path());
-  QFile::copy(path("other/pic.bmp"), path("other/copy"));
+  QFile::copy(path("other/pic.bmp"), path("other/sub/copy"));
   canvas.setBackColor(Yellow);
-  platform.openAnswers = {QStringLiteral("copy")};
+  platform.openAnswers = {QStringLiteral("sub/copy")};
   EXPECT_EQ(k.cmdOpen_Click(), std::nullopt);
   const FileDialogRequest& open = platform.openRequests.at(0);
   EXPECT_EQ(open.title + open.directory + open.proposedName,
             "Open" + path("other") + path("other/pic.bmp"));
-  EXPECT_TRUE(k.PictureFileName == path("other/copy") && canvas.Image() == drawn);
+  EXPECT_TRUE(k.PictureFileName == path("other/sub/copy") &&
+              platform.directory == path("other/sub"));
+  EXPECT_EQ(canvas.Image(), drawn);
   for (const QString& png : {path("other/a"), path("b.png")}) {
     EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
     QImageReader reader(png);
