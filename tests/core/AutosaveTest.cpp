@@ -8,18 +8,6 @@
 #include "history/Recovery.h"
 #include "support/FakePlatform.h"
 
-namespace {
-
-constexpr Colour Navy = 0x800000;
-
-// Ticks until the writer was handed what there is and has written it.
-void settle(Autosaver& autosaver, const Surface& canvas, bool saved, double& now) {
-  for (int i = 0; i < 20; ++i) autosaver.tick(canvas, saved, now += 1);
-  autosaver.waitForWriter();
-}
-
-}  // namespace
-
 // Two copies at once get places of their own. A copy keeps nothing while the canvas is saved;
 // drawn between slices of copying, its autosave is still the canvas as it stood at one moment,
 // with its background colour. What it leaves goes to the next copy that starts, which brings
@@ -29,24 +17,27 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
   Surface drawn({200, 150});
   QString left;
   {
-    const AutosaveSlot first(dir.path());
-    const AutosaveSlot second(dir.path());
+    const AutosaveSlot first(dir.path()), second(dir.path());
     ASSERT_NE(first.pictureFile(), second.pictureFile());
     left = second.pictureFile();
     Autosaver autosaver(left, {0, 0, 2});
     double now = 0;
+    // Ticks until the writer was handed what there is and has written it.
+    const auto settle = [&](bool saved) {
+      for (int i = 0; i < 20; ++i) autosaver.tick(drawn, saved, now += 1);
+      autosaver.waitForWriter();
+      return QFile::exists(left);
+    };
     autosaver.tick(drawn, false, now);
     drawn.Line(0, 0, 100, 80);
-    settle(autosaver, drawn, false, now);
-    EXPECT_TRUE(QFile::exists(left));
-    settle(autosaver, drawn, true, now);
-    EXPECT_FALSE(QFile::exists(left));
-    drawn.setBackColor(Navy);
+    EXPECT_TRUE(settle(false));
+    EXPECT_FALSE(settle(true));
+    drawn.setBackColor(0x800000);
     for (int i = 0; i < 8; ++i) {
       drawn.Line(float(i * 25), 0, 100, float(i * 18));
       autosaver.tick(drawn, false, now += 1);
     }
-    settle(autosaver, drawn, false, now);
+    EXPECT_TRUE(settle(false));
   }
   FakePlatform platform;
   for (const bool wanted : {true, false}) {
@@ -55,7 +46,7 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
     platform.restoreAnswer = wanted;
     Surface canvas({200, 150});
     EXPECT_EQ(recoverAtStart(canvas, platform, left, false), wanted);
-    EXPECT_EQ(canvas.Image() == drawn.Image() && canvas.BackColor() == Navy, wanted);
+    EXPECT_EQ(canvas.Image() == drawn.Image() && canvas.BackColor() == 0x800000, wanted);
     EXPECT_EQ(QFile::exists(left), wanted);
   }
   EXPECT_EQ(platform.restoreQuestions, 2);

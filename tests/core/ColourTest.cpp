@@ -13,16 +13,17 @@ TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBl
                              {-32768, -32768}, {40000, 32767}, {NAN, -32768}};
   for (const auto& [value, rounded] : cases) EXPECT_EQ(toInt16(value), rounded) << value;
   EXPECT_TRUE(toInt32(1e12) == 2147483647 && toInt32(-2147483648.0) == -2147483647 - 1);
-  EXPECT_EQ(packColour(2.5, 3.5, 255.5), 2 + 256 * 4 + 65536 * 255);
-  EXPECT_EQ(packColour(256, 0.4, -3), 255);
-  EXPECT_EQ(toQRgb(packColour(10, 20, 30)), qRgb(10, 20, 30));
-  EXPECT_EQ(fromQRgb(qRgb(10, 20, 30)), packColour(10, 20, 30));
-  EXPECT_EQ(splitColour(packColour(10, 20, 30)), Components(10, 20, 30));
-  EXPECT_EQ(snapTo16Bit({207, 135, 255}), Components(200, 132, 255));
-  EXPECT_EQ(snapTo16Bit({255, 255, 254}), Components(255, 255, 248));
+  EXPECT_TRUE(packColour(2.5, 3.5, 255.5) == 2 + 256 * 4 + 65536 * 255 &&
+              packColour(256, 0.4, -3) == 255);
+  EXPECT_EQ(splitColour(packColour(10, 255, 30)), Components(10, 255, 30));
+  EXPECT_TRUE(snapTo16Bit({207, 135, 255}) == Components(200, 132, 255) &&
+              snapTo16Bit({255, 255, 254}) == Components(255, 255, 248));
 }
 
-using Gradient = CoreFixture;
+class Gradient : public CoreFixture {
+ protected:
+  Components components() const { return {k.RedValue, k.GreenValue, k.BlueValue}; }
+};
 
 // Each channel runs its own triangle wave and turns exactly at 0 and 255; a negative step runs
 // against its channel's direction.
@@ -33,13 +34,13 @@ TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveTurningAtTheBounds) {
                                  {0, 255, 85}, {0, 0, 0},   {0, 255, 85}};
   for (int step = 0; step < 7; ++step) {
     k.StepGradient();
-    EXPECT_EQ(Components(k.RedValue, k.GreenValue, k.BlueValue), expected[step]) << step;
+    EXPECT_EQ(components(), expected[step]) << step;
   }
   EXPECT_TRUE(canvas.ForeColor == packColour(0, 255, 85) && k.view.cmdColorBar == canvas.ForeColor);
 }
 
 // The running components keep their fractions; only the colour drawn is rounded, and snapped on
-// a 16-bit display.
+// a 16-bit display. Non-numbers count as nothing; the boxes are read in the user's locale.
 TEST_F(Gradient, OnlyTheColourDrawnIsRoundedAndSnappedAndBoxesAreReadInTheUsersLocale) {
   k.view.txtRed = "0", k.view.txtGreen = "0.5", k.view.txtBlue = "1.5";
   k.StepGradient();  // green 0.5, blue 1.5
@@ -51,10 +52,9 @@ TEST_F(Gradient, OnlyTheColourDrawnIsRoundedAndSnappedAndBoxesAreReadInTheUsersL
   k.RedValue = 200, k.GreenValue = 129.5, k.BlueValue = 252.5;
   k.StepGradient();  // green 130, blue 254
   EXPECT_TRUE(canvas.ForeColor == packColour(200, 128, 248) && k.GreenValue == 130);
-
   k.view.txtRed = "nan", k.view.txtGreen = "inf", k.view.txtBlue = "abc";
-  k.StepGradient();  // non-numbers count as nothing
-  EXPECT_EQ(Components(k.RedValue, k.GreenValue, k.BlueValue), Components(200, 130, 254));
+  k.StepGradient();
+  EXPECT_EQ(components(), Components(200, 130, 254));
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German));
   k.view.txtGreen = "2,5";
@@ -67,21 +67,21 @@ TEST_F(Gradient, OnlyTheColourDrawnIsRoundedAndSnappedAndBoxesAreReadInTheUsersL
 TEST_F(Gradient, LeavingAStepBoxValidatesIt) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "0"},      {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
-      {"2.5", "2.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"},
-  };
-  void (Kalyra::*const lostFocus[])() = {&Kalyra::txtRed_LostFocus, &Kalyra::txtGreen_LostFocus,
-                                         &Kalyra::txtBlue_LostFocus};
-  QString* const boxes[] = {&k.view.txtRed, &k.view.txtGreen, &k.view.txtBlue};
-  for (int box = 0; box < 3; ++box)
+      {"2.5", "2.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"}};
+  const std::pair<void (Kalyra::*)(), QString*> boxes[] = {
+      {&Kalyra::txtRed_LostFocus, &k.view.txtRed},
+      {&Kalyra::txtGreen_LostFocus, &k.view.txtGreen},
+      {&Kalyra::txtBlue_LostFocus, &k.view.txtBlue}};
+  for (const auto& [lostFocus, box] : boxes)
     for (const auto& [typed, kept] : cases) {
-      *boxes[box] = typed;
-      (k.*lostFocus[box])();
-      EXPECT_EQ(*boxes[box], kept) << box << " typed '" << typed << "'";
+      *box = typed;
+      (k.*lostFocus)();
+      EXPECT_EQ(*box, kept) << " typed '" << typed << "'";
     }
 }
 
 // A gradient colour in use, a stroke being drawn and a loaded picture.
-class ColourCommands : public CoreFixture {
+class ColourCommands : public Gradient {
  protected:
   ColourCommands() {
     QImage picture(100, 80, QImage::Format_RGB32);
@@ -94,11 +94,11 @@ class ColourCommands : public CoreFixture {
     k.Canvas_MouseMove(0, 0, 60, 10);
     atClick = canvas.Image().copy();
   }
-  Components components() const { return {k.RedValue, k.GreenValue, k.BlueValue}; }
   int directions() const { return k.RedDir + k.GreenDir + k.BlueDir; }
-  bool drawingColourKept() const {
-    return components() == Components{10, 20, 30} && directions() == -3 &&
-           canvas.ForeColor == packColour(10, 20, 30) && k.view.cmdColorBar == canvas.ForeColor;
+  // The drawing colour `c` in use everywhere, its gradient running in `direction`.
+  bool drawingColourIs(Colour c, int direction) const {
+    return components() == splitColour(c) && directions() == direction && canvas.ForeColor == c &&
+           k.view.cmdColorBar == c;
   }
   QImage atClick;
 };
@@ -111,7 +111,7 @@ TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheSnapshotChosenColoursA
   EXPECT_TRUE(platform.lastColourOffered == packColour(10, 20, 30) && k.Undo.isNull());
   k.CmdSetBackColor_Click();
   EXPECT_EQ(platform.lastColourOffered, White);
-  EXPECT_TRUE(drawingColourKept() && canvas.Image() == atClick);
+  EXPECT_TRUE(drawingColourIs(packColour(10, 20, 30), -3) && canvas.Image() == atClick);
   EXPECT_TRUE(k.PenUp && !k.StrokeStarted && k.view.canvasFocusRequested);
   penDown();
   k.Canvas_MouseMove(0, 0, 200, 200);
@@ -121,14 +121,13 @@ TEST_F(ColourCommands, CancelledDialogsChangeNothingButTheSnapshotChosenColoursA
   platform.colourAnswers = {packColour(10, 20, 30), packColour(250, 130, 7),
                             packColour(250, 130, 7)};
   k.CmdSetForeColor_Click();  // the same colour still restarts the gradient
-  EXPECT_EQ(directions(), 3);
+  EXPECT_TRUE(drawingColourIs(packColour(10, 20, 30), 3));
   platform.depth = 16;
   k.CmdSetForeColor_Click();
-  EXPECT_TRUE(canvas.ForeColor == packColour(248, 128, 0) &&
-              k.view.cmdColorBar == canvas.ForeColor && components() == Components(248, 128, 0));
+  EXPECT_TRUE(drawingColourIs(packColour(248, 128, 0), 3));
   k.CmdSetBackColor_Click();  // leaves the drawing colour's components alone
   EXPECT_TRUE(canvas.BackColor() == packColour(248, 128, 0) && !canvas.hasPicture());
-  EXPECT_EQ(components(), Components(248, 128, 0));
+  EXPECT_TRUE(drawingColourIs(packColour(248, 128, 0), 3));
 }
 
 // On a 16-bit display the random components reach 256, packed as full intensity, which a
@@ -137,16 +136,15 @@ TEST_F(ColourCommands, ColourBarMiddleLiftsThePenRightPaintsTheCanvasLeftPicksUp
   platform.randoms = {0.5f,        0.99999994f, 0.0f, 0.5f, 0.25f, 0.75f, 0.99999994f,
                       0.99999994f, 0.99999994f, 0.5f, 0.5f, 0.03f, 0.03f};
   k.cmdColorBar_MouseDown(4, 0, 0, 0);
-  EXPECT_TRUE(drawingColourKept() && k.PenUp && !k.StrokeStarted && k.Undo.isNull());
+  EXPECT_TRUE(drawingColourIs(packColour(10, 20, 30), -3) && k.PenUp && !k.StrokeStarted &&
+              k.Undo.isNull());
   penDown();
   k.cmdColorBar_MouseDown(2, 0, 0, 0);
-  EXPECT_TRUE(drawingColourKept() && k.PenUp && !k.view.canvasFocusRequested);
-  EXPECT_TRUE(!canvas.hasPicture() && k.Undo == atClick);
+  EXPECT_TRUE(drawingColourIs(packColour(10, 20, 30), -3) && k.PenUp &&
+              !k.view.canvasFocusRequested && !canvas.hasPicture() && k.Undo == atClick);
   EXPECT_EQ(countPixels(packColour(128, 255, 0)), 1024 * 768);
   k.cmdColorBar_MouseDown(1, 0, 0, 0);
-  EXPECT_TRUE(components() == Components(128, 64, 192) && directions() == 3);
-  EXPECT_TRUE(canvas.ForeColor == packColour(128, 64, 192) && k.view.canvasFocusRequested &&
-              k.view.cmdColorBar == canvas.ForeColor);
+  EXPECT_TRUE(drawingColourIs(packColour(128, 64, 192), 3) && k.view.canvasFocusRequested);
   platform.depth = 16;
   k.cmdColorBar_MouseDown(1, 0, 0, 0);
   EXPECT_TRUE(components() == Components(256, 256, 256) && canvas.ForeColor == White);

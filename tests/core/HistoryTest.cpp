@@ -4,26 +4,12 @@
 #include "files/PictureFile.h"
 #include "history/HistoryKeys.h"
 
-namespace {
-
-constexpr Colour Navy = 0x800000;
-
 // What the canvas shows and what a repaint of its background would bring back.
-struct Shown {
-  QImage pixels;
-  Colour backColor;
-  bool picture;
-  bool operator==(const Shown&) const = default;
-};
-
-}  // namespace
+using Shown = std::tuple<QImage, Colour, bool>;
 
 class Histories : public CoreFixture {
  protected:
-  Histories() : CoreFixture({256, 192}) {
-    EXPECT_TRUE(dir.isValid());
-    platform.directory = dir.path();
-  }
+  Histories() : CoreFixture({256, 192}) { platform.directory = dir.path(); }
   Shown shown() const { return {canvas.Image().copy(), canvas.BackColor(), canvas.hasPicture()}; }
   void stroke(float x, float y) {
     k.Canvas_MouseMove(0, 0, x, y);
@@ -32,38 +18,34 @@ class Histories : public CoreFixture {
     k.Canvas_MouseMove(0, 0, x + 5, y + 60);
     k.Canvas_MouseDown(1, 0, x, y);
   }
+  QString picture(const char* name, Qt::GlobalColor colour) {
+    QImage image(50, 40, QImage::Format_RGB32);
+    image.fill(colour);
+    EXPECT_TRUE(image.save(dir.filePath(name)));
+    return dir.filePath(name);
+  }
   QTemporaryDir dir;
 };
 
 // Every kind of change is one step: undone one by one back to the start and redone one by one
 // to the end, with both redo keys, the canvas shows exactly each state it went through,
-// background colour and background picture included.
+// background colour and background picture included. A change after undoing drops what was
+// undone; undo lifts a pen that is down.
 TEST_F(Histories, EveryKindOfChangeIsOneStepUndoneAndRedoneInOrder) {
-  QImage loaded(50, 40, QImage::Format_RGB32);
-  loaded.fill(Qt::green);
-  ASSERT_TRUE(loaded.save(dir.filePath("load.png")));
-  platform.openAnswers = {dir.filePath("load.png")};
-  platform.colourAnswers = {Navy};
+  platform.openAnswers = {picture("load.png", Qt::green)};
+  platform.colourAnswers = {0x800000};
   platform.randoms = {0.5f, 0.25f, 0.75f};
-  const std::vector<std::function<void()>> actions = {
+  const std::function<void()> actions[] = {
       [&] { stroke(-100, -300); },
-      [&] {  // a stamp of squares, pen down and up
-        k.sty_Click(1);
-        stroke(100, 100);
-        k.sty_Click(0);
-      },
+      [&] { k.sty_Click(1), stroke(100, 100), k.sty_Click(0); },  // a stamp of squares
       [&] { fillAt(-10, -10, Yellow); },
-      [&] {
-        canvas.ForeColor = Red;
-        k.CmdFrame_Click();
-      },
+      [&] { canvas.ForeColor = Red, k.CmdFrame_Click(); },
       [&] { k.cmdOpen_Click(); },
       [&] { stroke(0, 0); },
       [&] { k.Canvas_KeyPress(8); },  // Backspace: the stroke goes as a step of its own
       [&] { k.CmdSetBackColor_Click(); },
       [&] { stroke(50, -50); },
-      [&] { k.cmdColorBar_MouseDown(2, 0, 0, 0); },
-  };
+      [&] { k.cmdColorBar_MouseDown(2, 0, 0, 0); }};
   std::vector<Shown> states{shown()};
   for (const auto& act : actions) {
     act();
@@ -80,7 +62,6 @@ TEST_F(Histories, EveryKindOfChangeIsOneStepUndoneAndRedoneInOrder) {
     k.Canvas_KeyPress(i % 2 ? RedoKey : ShiftedRedoKey);
     EXPECT_TRUE(shown() == states[i]) << i;
   }
-  // A change after undoing drops what was undone; undo lifts a pen that is down.
   k.Canvas_KeyPress(UndoKey);
   k.Canvas_MouseDown(1, 0, 0, 0);
   k.Canvas_KeyPress(UndoKey);
@@ -112,19 +93,15 @@ TEST(History, KeepsOnlyChangedTilesAndHundredsOfStepsWithinTheBudget) {
 // Backspace before any snapshot leaves a picture opened at start; a picture loaded over a
 // drawing can be taken back with Backspace, which brings back the drawing.
 TEST_F(Histories, BackspaceKeepsAPictureOpenedAtStartAndTakesBackALoad) {
-  QImage picture(60, 60, QImage::Format_RGB32);
-  picture.fill(Qt::magenta);
-  ASSERT_TRUE(picture.save(dir.filePath("start.bmp")));
-  ASSERT_EQ(k.openPictureAtStart(dir.filePath("start.bmp")), std::nullopt);
+  platform.openAnswers = {picture("start.bmp", Qt::magenta)};
+  ASSERT_EQ(k.openPictureAtStart(*platform.openAnswers[0]), std::nullopt);
   const Shown opened = shown();
   k.Canvas_KeyPress(8);
   EXPECT_TRUE(shown() == opened && k.history.undoSteps() == 0);
-
   stroke(10, 10);
   const Shown drawn = shown();
-  platform.openAnswers = {dir.filePath("start.bmp")};
   k.cmdOpen_Click();
   ASSERT_NE(shown(), drawn);
   k.Canvas_KeyPress(8);
-  EXPECT_EQ(shown().pixels, drawn.pixels);
+  EXPECT_EQ(std::get<QImage>(shown()), std::get<QImage>(drawn));
 }

@@ -2,21 +2,15 @@
 
 #include "l10n/Translations.h"
 
+// English is preferred to a language we speak when the user puts it first.
 TEST(Language, TheCommandLineFirstThenTheUsersFirstSpokenPreference) {
-  struct Case {
-    const char* asked;
-    QStringList preferred;
-    std::optional<QString> chosen;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, QStringList, std::optional<QString>> cases[] = {
       {"", {"de-DE", "de"}, "de"}, {"", {"pt-BR", "fr-CA", "fr"}, "fr"},
-      {"", {"en-GB", "de"}, "en"},  // English preferred to a language we speak
-      {"", {"C"}, "en"},           {"", {"pt", "ja"}, "en"},
-      {"fr", {"de"}, "fr"},        {"ES", {"de"}, "es"},
-      {"de_AT", {}, "de"},         {"xx", {"de"}, std::nullopt},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(chooseLanguage(QString::fromLatin1(c.asked), c.preferred), c.chosen)
-        << c.asked << " " << qPrintable(c.preferred.join(QLatin1Char(' ')));
-  }
+      {"", {"en-GB", "de"}, "en"}, {"", {"C"}, "en"},
+      {"", {"pt", "ja"}, "en"},    {"fr", {"de"}, "fr"},
+      {"ES", {"de"}, "es"},        {"de_AT", {}, "de"},
+      {"xx", {"de"}, std::nullopt}};
+  for (const auto& [asked, preferred, chosen] : cases)
+    EXPECT_EQ(chooseLanguage(QString::fromLatin1(asked), preferred), chosen)
+        << asked << " " << qPrintable(preferred.join(QLatin1Char(' ')));
 }

@@ -13,39 +13,52 @@
 #include "platform/QtPlatform.h"
 
 // The real printer path: the program prints through Qt's printer into a PDF file, which
-// pdftoppm turns back into pixels, where the picture must be where the layout put it.
+// pdftoppm turns back into pixels at 50 dots an inch, where the picture must be where the
+// layout put it.
 
 namespace {
 
-constexpr int RenderDpi = 50;
+constexpr int Dpi = 50;
 
-// The page at RenderDpi, or a null image when pdftoppm is missing or fails.
+// The page, or a null image when pdftoppm is missing or fails.
 QImage renderPage(const QString& pdf, int page) {
   const QString number = QString::number(page), png = pdf + "-page" + number;
   QProcess pdftoppm;
-  pdftoppm.start("pdftoppm", {"-r", QString::number(RenderDpi), "-f", number, "-l", number,
-                              "-singlefile", "-png", pdf, png});
+  pdftoppm.start("pdftoppm", {"-r", QString::number(Dpi), "-f", number, "-l", number, "-singlefile",
+                              "-png", pdf, png});
   if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0) return {};
   return QImage(png + ".png");
 }
 
-class PdfPrint : public ::testing::Test {
- protected:
-  PdfPrint() {
-    EXPECT_TRUE(dir.isValid());
-    k.Form_Load();
-    k.ProgramDir = dir.path();
-    canvas.setBackColor(Black);  // the whole picture shows as ink
-  }
-  // Prints and checks that each copy's page shows the picture at `inches` from the printable
-  // area's corner, within a pixel and a half of rendering. Without `inches`, where the layout
-  // puts it on the printer's own page.
-  void printAndCheck(bool landscape, int copies, std::optional<QRectF> inches = {}) {
+}  // namespace
+
+// Portrait with a calibration and two copies; landscape without a calibration, filling the
+// printable area. Each copy's page shows the whole picture, which is all ink on a black canvas,
+// at the place the layout gives from the printable area's corner, within a pixel and a half.
+TEST(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
+  QTemporaryDir dir;
+  QtPlatform platform;
+  Surface canvas{{1024, 768}};
+  Kalyra k{canvas, platform};
+  k.Form_Load();
+  k.ProgramDir = dir.path();
+  canvas.setBackColor(Black);
+  const QSize himetric = himetricSize(canvas.pixelSize(), platform.logicalDpi());
+  QFile ini(dir.filePath("printer.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly) &&
+              ini.write("[Parms]\nPaper_Width=8\nPaper_Height=10\nPrinted_Width=4\n"
+                        "Printed_Height=5\nWidth_Offset=0.5\nHeight_Offset=1\n") > 0 &&
+              ini.flush());
+  const double h = 4.0 * himetric.height() / himetric.width();
+  for (const bool landscape : {false, true}) {
+    const int copies = landscape ? 1 : 2;
     const QString pdf = dir.filePath(landscape ? "landscape.pdf" : "portrait.pdf");
     platform.setPdfOutput(QtPlatform::PdfOutput{pdf, landscape, copies});
     const auto setup = platform.choosePrinter();  // the page it will print on
     ASSERT_TRUE(setup);
-    if (!inches) inches = placePicture(himetric(), withPrinterSizes({}, *setup), landscape);
+    const QRectF want = (landscape ? placePicture(himetric, withPrinterSizes({}, *setup), true)
+                                   : QRectF((8 - 4) / 2.0 - 0.5, (10 - h) / 2 - 1, 4, h))
+                            .translated(setup->printable.topLeft());
     ASSERT_EQ(k.CmdPrint_Click(), std::nullopt);
     const QImage page = renderPage(pdf, 1);
     if (page.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not available";
@@ -53,36 +66,13 @@ class PdfPrint : public ::testing::Test {
     for (int y = 0; y < page.height(); ++y)
       for (int x = 0; x < page.width(); ++x)
         if (qGray(page.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
-    const QRectF want = inches->translated(setup->printable.topLeft());
-    EXPECT_NEAR(ink.left(), want.left() * RenderDpi, 1.5);
-    EXPECT_NEAR(ink.top(), want.top() * RenderDpi, 1.5);
-    EXPECT_NEAR(ink.right() + 1, want.right() * RenderDpi, 1.5);
-    EXPECT_NEAR(ink.bottom() + 1, want.bottom() * RenderDpi, 1.5);
-    EXPECT_EQ(renderPage(pdf, copies), page);
-    EXPECT_TRUE(renderPage(pdf, copies + 1).isNull());
+    const double got[] = {double(ink.left()), double(ink.top()), ink.right() + 1.0,
+                          ink.bottom() + 1.0},
+                 expected[] = {want.left(), want.top(), want.right(), want.bottom()};
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], expected[i] * Dpi, 1.5) << landscape << i;
+    EXPECT_TRUE(renderPage(pdf, copies) == page && renderPage(pdf, copies + 1).isNull());
+    ini.remove();
   }
-  QSize himetric() { return himetricSize(canvas.pixelSize(), platform.logicalDpi()); }
-
-  QTemporaryDir dir;
-  QtPlatform platform;
-  Surface canvas{{1024, 768}};
-  Kalyra k{canvas, platform};
-};
-
-}  // namespace
-
-// Portrait with a calibration and two copies; landscape without a calibration, filling the
-// printable area.
-TEST_F(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
-  QFile ini(dir.filePath("printer.ini"));
-  ASSERT_TRUE(ini.open(QIODevice::WriteOnly) &&
-              ini.write("[Parms]\nPaper_Width=8\nPaper_Height=10\nPrinted_Width=4\n"
-                        "Printed_Height=5\nWidth_Offset=0.5\nHeight_Offset=1\n") > 0 &&
-              ini.flush());
-  const double h = 4.0 * himetric().height() / himetric().width();
-  printAndCheck(false, 2, QRectF((8 - 4) / 2.0 - 0.5, (10 - h) / 2 - 1, 4, h));
-  ini.remove();
-  printAndCheck(true, 1);
 }
 
 // The machine's other answers through the real platform: random numbers spread over [0, 1), the
