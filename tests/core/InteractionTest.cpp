@@ -194,7 +194,7 @@ TEST_F(Fills, MirrorImagesAreFilledFromTheSurfaceColourReadOnceAtThePointer) {
   penDown();
   fillAt(100, 200, Yellow);
   EXPECT_TRUE(canvas.Image() == before && k.Undo == before && canvas.takeDirty().isEmpty() &&
-              !k.PenUp && pixelAt(0, 0) == White);
+              !k.PenUp && canvas.FillStyle == 1 && pixelAt(0, 0) == White);
 }
 
 // One level of undo, which a second undo puts back again. A snapshot on every pen-down must
