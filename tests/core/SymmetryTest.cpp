@@ -9,13 +9,14 @@ constexpr double Pi = std::numbers::pi;
 constexpr Colour Blue = 0xff0000;
 }  // namespace
 
-// Turned copies lie at the point's angle plus k / N of a turn, each mirrored one (mirrored in
+// The eight-way copies come in a fixed order, which decides their rainbow colours. Turned
+// copies lie at the point's angle plus k / N of a turn, each mirrored one (mirrored in
 // the vertical line, then turned) right after its turned copy. A kaleidoscope's guides are its
 // mirror lines, the first one the vertical line.
 TEST(SymmetryImages, CountsPlacesAndGuidesOfEveryKindAndOrder) {
   Symmetry s;
-  for (int k = 0; k < 8; ++k)
-    EXPECT_EQ(s.copy(k).apply(3, 5), QPointF(mirrorCopy(k, 3.0, 5.0).x, mirrorCopy(k, 3.0, 5.0).y));
+  const QPointF eight[] = {{3, 5}, {-3, -5}, {3, -5}, {-3, 5}, {5, 3}, {-5, -3}, {5, -3}, {-5, 3}};
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(s.copy(k).apply(3, 5), eight[k]) << k;
   EXPECT_TRUE(s.copies(1) == 4 && s.guideAngles(2).size() == 8u && s.guideAngles(0).empty());
   for (int n = 0; n <= 33; ++n) {
     for (const int step : {1, 2}) {
