@@ -141,58 +141,41 @@ QRect thinLine(QImage& image, QPoint from, QPoint to, QRgb colour) {
 }
 
 // The band between the two end disks is bounded by four lines; along one row each bound is a
-// linear function of the row, so a row costs a few multiply-adds and no division.
+// linear function of the row, so a row costs a few multiply-adds and no division. A bound that
+// does not depend on the column leaves an unbounded pair that never wins: the ends of a vertical
+// segment limit its rows instead, and the sides of a horizontal one are the rows a line visits.
 struct Band {
-  bool any = false;  // the segment has length
-  bool alongAll = true, acrossAll = true;
-  double alongLow = 0, alongHigh = 0, alongSlope = 0;
-  double acrossLow = 0, acrossHigh = 0, acrossSlope = 0;
-  double rowsLow = 0, rowsHigh = 0;  // for a vertical segment: the rows it spans
-  double acrossRows = 0;             // for a horizontal segment: its half width in rows
+  int rowFirst = 1, rowLast = 0;  // the rows it may cover, counted from the segment's start
+  double alongLow = -1e300, alongHigh = 1e300, alongSlope = 0;
+  double acrossLow = -1e300, acrossHigh = 1e300, acrossSlope = 0;
 
   Band(QPoint from, QPoint to, double r) {
     const double dx = to.x() - from.x();
     const double dy = to.y() - from.y();
     const double len2 = dx * dx + dy * dy;
     if (len2 == 0) return;
-    any = true;
     const double len = std::sqrt(len2);
+    rowFirst = std::numeric_limits<int>::min(), rowLast = std::numeric_limits<int>::max();
     // Along the segment: 0 <= dx * u + dy * e <= len2, with u = x - from.x and e = y - from.y.
     if (dx != 0) {
-      alongAll = false;
       alongSlope = -dy / dx;
       alongLow = std::min(0.0, len2 / dx) + from.x();
       alongHigh = std::max(0.0, len2 / dx) + from.x();
     } else {
-      rowsLow = std::min(0.0, dy);
-      rowsHigh = std::max(0.0, dy);
+      rowFirst = int(std::min(0.0, dy)), rowLast = int(std::max(0.0, dy));
     }
     // Across it: |dy * u - dx * e| <= r * len.
     if (dy != 0) {
-      acrossAll = false;
       acrossSlope = dx / dy;
       acrossLow = -std::abs(r * len / dy) + from.x();
       acrossHigh = std::abs(r * len / dy) + from.x();
-    } else {
-      acrossRows = r;
     }
   }
 
-  void addRow(Pixels& row, double e, int rowWidth) const {
-    if (!any) return;
-    double low = -1e300, high = 1e300;
-    if (alongAll) {
-      if (e < rowsLow - Inside || e > rowsHigh + Inside) return;
-    } else {
-      low = alongLow + alongSlope * e;
-      high = alongHigh + alongSlope * e;
-    }
-    if (acrossAll) {
-      if (std::abs(e) > acrossRows + Inside) return;
-    } else {
-      low = std::max(low, acrossLow + acrossSlope * e);
-      high = std::min(high, acrossHigh + acrossSlope * e);
-    }
+  void addRow(Pixels& row, int e, int rowWidth) const {
+    if (e < rowFirst || e > rowLast) return;
+    const double low = std::max(alongLow + alongSlope * e, acrossLow + acrossSlope * e);
+    const double high = std::min(alongHigh + alongSlope * e, acrossHigh + acrossSlope * e);
     if (low <= high) {
       row.hull(ceilWithin(low - Inside, rowWidth), floorWithin(high + Inside, rowWidth));
     }
