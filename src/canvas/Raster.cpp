@@ -47,8 +47,8 @@ void fillRow(const Rows& rows, int y, long long first, long long last, QRgb colo
   if (first > last) return;
   QRgb* row = rows.bits + y * rows.stride + first;
   const auto count = std::size_t(last - first + 1);
-  // The C library's wide-character fill is the same 32-bit store, tuned for this processor at
-  // run time; it writes long spans about twice as fast as a compiled loop.
+  // The C library's wide-character fill stores the same 32 bits in every pixel, with code chosen
+  // for this processor at run time; it writes long spans about twice as fast as a compiled loop.
   if constexpr (sizeof(wchar_t) == sizeof(QRgb)) {
     std::wmemset(reinterpret_cast<wchar_t*>(row), wchar_t(colour), count);
   } else {
@@ -80,8 +80,8 @@ struct Pixels {
 
 // A disk of diameter `width` around a pixel: in the row `d` rows from its centre it covers the
 // centre's pixel and `half(d)` on either side, the largest k with (2k)^2 + (2d)^2 <= width^2.
-// In whole numbers the boundary needs no margin and no square root per row; the halves of the
-// usual widths are remembered.
+// In whole numbers the boundary needs no margin and no square root per row. The halves of the
+// last width drawn are remembered per thread, so a thread draws with one disk at a time.
 class Disk {
  public:
   explicit Disk(int width) : width_(width), reach_(width / 2) {
