@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "canvas/DirtyRegion.h"
 #include "canvas/Numbers.h"
 #include "canvas/Raster.h"
 #include "interaction/FloodFill.h"
@@ -194,13 +195,9 @@ QRect Surface::takeDirty() {
   return area & image_.rect();
 }
 
-// Added from the top down: a rectangle below every band so far is appended to the region as it
-// stands, where a union with rectangles all over it would cost as much as the region has bands.
 QRegion Surface::takeDirtyRegion() {
-  std::sort(dirty_.begin(), dirty_.end(),
-            [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
-  QRegion area;
-  for (const QRect& r : dirty_) area += r & image_.rect();
+  for (QRect& r : dirty_) r &= image_.rect();
+  QRegion area = unionOf(dirty_);
   dirty_.clear();
   return area;
 }

@@ -1,3 +1,4 @@
+#include "canvas/DirtyRegion.h"
 #include "core/CoreFixture.h"
 
 using ::testing::ElementsAre;
@@ -64,6 +65,33 @@ TEST_F(SurfacePixels, DotsCapsShapesAndTheChangedArea) {
     const Colour inside = style == 0 ? Yellow : White;
     EXPECT_TRUE(pixelAt(0, 0) == inside && pixelAt(200, 0) == inside) << style;
     EXPECT_TRUE(pixelAt(-50, 0) == Red && pixelAt(240, 0) == Red && pixelAt(-55, 0) != Red);
+  }
+}
+
+// The changed area is handed to the window as one region built in a sweep; it must be the very
+// region a union of the rectangles gives, or the window repaints too little or reads a
+// malformed region.
+TEST(ChangedArea, SweptRegionEqualsTheUnionOfOverlappingAbuttingAndScatteredRectangles) {
+  std::vector<std::vector<QRect>> cases = {
+      {},
+      {{5, 5, 0, 3}},
+      {{0, 0, 10, 10}, {5, 5, 10, 10}, {2, 2, 3, 3}},
+      {{0, 0, 4, 4}, {4, 0, 4, 6}, {0, 6, 8, 2}, {20, 3, 2, 2}},
+      {{0, 0, 4, 4}, {0, 4, 4, 4}, {0, 8, 5, 4}, {10, 2, 3, 3}},
+  };
+  unsigned seed = 7;
+  const auto next = [&seed](unsigned range) {
+    return int((seed = seed * 1103515245 + 12345) >> 16) % range;
+  };
+  for (int set = 0; set < 6; ++set) {
+    cases.emplace_back();
+    for (int i = 0; i < 20 + set * 30; ++i)
+      cases.back().emplace_back(next(200), next(150), 1 + next(30), 1 + next(20));
+  }
+  for (std::vector<QRect>& rects : cases) {
+    QRegion reference;
+    for (const QRect& r : rects) reference += r;
+    EXPECT_EQ(unionOf(rects), reference) << rects.size();
   }
 }
 
