@@ -41,6 +41,7 @@ Surface::Surface(QSize pixels)
   image_.fill(toQRgb(backColor_));
   const int rows = (image_.height() + TileSide - 1) / TileSide;
   tileStamps_.assign(std::size_t(tileColumns()) * std::size_t(rows), 0);
+  tileOwners_.assign(tileStamps_.size(), 0);
 }
 
 QRect Surface::tileRect(int tile) const {
@@ -162,29 +163,44 @@ QImage& Surface::pixelsForWriting() {
 }
 
 void Surface::markDirty(const QRect& area) {
-  const QRect touched = area & image_.rect();
-  if (!touched.isEmpty()) {
-    ++changeCount_;
-    const int columns = tileColumns();
-    for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
-      for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx)
-        tileStamps_[std::size_t(ty * columns + tx)] = changeCount_;
-    }
-  }
+  const int width = image_.width(), height = image_.height();
+  // QRect's own intersection is not inlined, and this runs for every segment drawn.
+  const QRect touched(
+      QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
+      QPoint(std::min(area.right(), width - 1), std::min(area.bottom(), height - 1)));
+  if (touched.isEmpty()) return;
+  ++changeCount_;
   // Enough for a stroke's copies and their echoes under the largest symmetry.
   constexpr std::size_t MostRectangles = 160;
-  for (QRect& r : dirty_) {
-    // QRect::intersects is not inlined, and this runs for every rectangle on every segment.
-    if (r.left() <= area.right() && area.left() <= r.right() && r.top() <= area.bottom() &&
-        area.top() <= r.bottom()) {
-      r |= area;
-      return;
+  const std::size_t added = std::min(dirty_.size(), MostRectangles - 1);
+  // A waiting rectangle that overlaps this one is found through the tiles they share, not by
+  // searching all of them: the copies of a stroke are many and far apart.
+  std::size_t join = added;
+  const int columns = tileColumns();
+  for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
+    for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx) {
+      const std::size_t tile = std::size_t(ty * columns + tx);
+      if (join == added && tileStamps_[tile] > dirtySince_) {
+        const QRect& r = dirty_[tileOwners_[tile]];
+        if (r.left() <= touched.right() && touched.left() <= r.right() &&
+            r.top() <= touched.bottom() && touched.top() <= r.bottom())
+          join = tileOwners_[tile];
+      }
+      tileStamps_[tile] = changeCount_;
+      tileOwners_[tile] = std::uint32_t(added);
     }
   }
-  if (dirty_.size() < MostRectangles) {
-    dirty_.push_back(area);
+  if (join != added) {
+    dirty_[join] |= touched;
+    // The tiles just given to a new rectangle belong to the one joined instead.
+    for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
+      for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx)
+        tileOwners_[std::size_t(ty * columns + tx)] = std::uint32_t(join);
+    }
+  } else if (added == dirty_.size()) {
+    dirty_.push_back(touched);
   } else {
-    dirty_.back() |= area;
+    dirty_.back() |= touched;
   }
 }
 
@@ -192,12 +208,13 @@ QRect Surface::takeDirty() {
   QRect area;
   for (const QRect& r : dirty_) area |= r;
   dirty_.clear();
-  return area & image_.rect();
+  dirtySince_ = changeCount_;
+  return area;
 }
 
 QRegion Surface::takeDirtyRegion() {
-  for (QRect& r : dirty_) r &= image_.rect();
   QRegion area = unionOf(dirty_);
   dirty_.clear();
+  dirtySince_ = changeCount_;
   return area;
 }
