@@ -37,7 +37,8 @@ QImage allocatePicture(QSize pixels) {
 Surface::Surface(QSize pixels)
     : ScaleWidth(float(pixels.width())),
       ScaleHeight(float(pixels.height())),
-      image_(allocatePicture(pixels)) {
+      image_(allocatePicture(pixels)),
+      size_(image_.size()) {
   image_.fill(toQRgb(backColor_));
   const int rows = (image_.height() + TileSide - 1) / TileSide;
   tileStamps_.assign(std::size_t(tileColumns()) * std::size_t(rows), 0);
@@ -62,8 +63,8 @@ QImage& Surface::pixelsForWriting(const QRect& area) {
 }
 
 QPoint Surface::toPixel(float x, float y) const {
-  const double sx = image_.width() / double(ScaleWidth);
-  const double sy = image_.height() / double(ScaleHeight);
+  const double sx = size_.width() / double(ScaleWidth);
+  const double sy = size_.height() / double(ScaleHeight);
   // Offsets beyond any real pointer (and NaN) are held millions of pixels off the picture, so
   // that the rasteriser's integer arithmetic can never overflow.
   constexpr double Far = 1 << 24;
@@ -76,8 +77,8 @@ QPoint Surface::toPixel(float x, float y) const {
   if (origin_) return *origin_ + QPoint(int(offset(sy * double(x))), int(offset(sy * double(y))));
   const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
   const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
-  return {image_.width() / 2 + int(offset(sx * (double(x) - centreX))),
-          image_.height() / 2 + int(offset(sy * (double(y) - centreY)))};
+  return {size_.width() / 2 + int(offset(sx * (double(x) - centreX))),
+          size_.height() / 2 + int(offset(sy * (double(y) - centreY)))};
 }
 
 QPointF Surface::toUnits(QPoint pixel) const {
@@ -163,7 +164,7 @@ QImage& Surface::pixelsForWriting() {
 }
 
 void Surface::markDirty(const QRect& area) {
-  const int width = image_.width(), height = image_.height();
+  const int width = size_.width(), height = size_.height();
   // QRect's own intersection is not inlined, and this runs for every segment drawn.
   const QRect touched(
       QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
