@@ -181,7 +181,9 @@ void Surface::markDirty(const QRect& area) {
   for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
     for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx) {
       const std::size_t tile = std::size_t(ty * columns + tx);
-      if (join == added && tileStamps_[tile] > dirtySince_) {
+      // An owner left from before the area was last taken may name any rectangle, or none;
+      // joining any rectangle it overlaps is right all the same.
+      if (join == added && tileOwners_[tile] < dirty_.size()) {
         const QRect& r = dirty_[tileOwners_[tile]];
         if (r.left() <= touched.right() && touched.left() <= r.right() &&
             r.top() <= touched.bottom() && touched.top() <= r.bottom())
@@ -209,13 +211,11 @@ QRect Surface::takeDirty() {
   QRect area;
   for (const QRect& r : dirty_) area |= r;
   dirty_.clear();
-  dirtySince_ = changeCount_;
   return area;
 }
 
 QRegion Surface::takeDirtyRegion() {
   QRegion area = unionOf(dirty_);
   dirty_.clear();
-  dirtySince_ = changeCount_;
   return area;
 }

@@ -128,13 +128,12 @@ class Surface {
   std::optional<QPoint> origin_;
   // The changed rectangles, clipped to the picture: a new one joins one it overlaps, so the
   // copies of a stroke stay apart while one copy's segments gather into one. Unions of a QRegion
-  // on every segment would cost more than drawing the segments. Each tile changed since the last
-  // look remembers the rectangle that last took it, and a new rectangle looks for an overlap
-  // only there: one overlapping another only in the part a join added, or only an earlier
-  // owner of a tile, stays apart, and the region built from them covers their union all the same.
+  // on every segment would cost more than drawing the segments. Each tile remembers the rectangle
+  // that last took it, and a new rectangle looks for an overlap only there: one overlapping
+  // another only in the part a join added, or only an earlier owner of a tile, stays apart, and
+  // the region built from them covers their union all the same.
   std::vector<QRect> dirty_;
   std::vector<std::uint64_t> tileStamps_;
-  std::vector<std::uint32_t> tileOwners_;  // indexes in dirty_, valid where the stamp is newer
-  std::uint64_t dirtySince_ = 0;           // the change count when the changed area was last taken
+  std::vector<std::uint32_t> tileOwners_;  // indexes in dirty_
   std::uint64_t changeCount_ = 0;
 };

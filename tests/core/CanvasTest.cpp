@@ -95,6 +95,33 @@ TEST(ChangedArea, SweptRegionEqualsTheUnionOfOverlappingAbuttingAndScatteredRect
   }
 }
 
+// Segments join a changed rectangle they overlap, the many dots beyond the kept count join the
+// last one, and the tiles remember rectangles taken before: the changed area must still hold
+// every pixel changed since it was last taken, and not much more.
+TEST(ChangedArea, HoldsEveryPixelChangedSinceItWasLastTaken) {
+  Surface canvas({300, 200});
+  canvas.DrawWidth = 3;
+  for (int round = 0; round < 3; ++round) {
+    const QImage before = canvas.Image().copy();
+    canvas.ForeColor = round == 1 ? Yellow : Red;
+    for (int i = 0; i < 12; ++i)
+      canvas.Line(20 + 9 * i, 30 + i % 2 * 40, 29 + 9 * i, 30 + (i + 1) % 2 * 40);
+    canvas.Line(10 + 60 * round, 90, 200, 10 + round * 40);
+    for (int n = 0; n < 170; ++n) {
+      const int i = round == 1 ? 169 - n : n;  // so the tiles' last rectangles differ each time
+      canvas.Line(6 + 12 * (i % 24), 100 + 12 * (i / 24), 6 + 12 * (i % 24), 100 + 12 * (i / 24));
+    }
+    const QRegion changed = round ? canvas.takeDirtyRegion() : QRegion(canvas.takeDirty());
+    int area = 0;
+    for (const QRect& r : changed) area += r.width() * r.height();
+    EXPECT_TRUE(round == 0 || area < 25000) << round;  // the picture has 60000 pixels
+    for (int y = 0; y < 200; ++y)
+      for (int x = 0; x < 300; ++x)
+        ASSERT_TRUE(canvas.Image().pixel(x, y) == before.pixel(x, y) || changed.contains({x, y}))
+            << round << " " << x << "," << y;
+  }
+}
+
 // Off the picture reads the nearest edge; absurd coordinates draw nothing and overflow nothing.
 TEST_F(SurfacePixels, OffThePictureReadsTheEdgeAndBackgroundsEraseAndSitTopLeft) {
   canvas.DrawWidth = 1;
