@@ -33,8 +33,10 @@ QRegion unionOf(std::vector<QRect>& rects) {
   std::erase_if(rects, [](const QRect& r) { return r.isEmpty(); });
   std::sort(rects.begin(), rects.end(),
             [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
-  std::vector<QRect> bands;
-  std::vector<QRect> crossing;  // the rectangles crossing the current band, sorted by left
+  // Scattered rectangles give about two bands each; reserving that saves regrowing on every move.
+  std::vector<QRect> bands, crossing;  // crossing: those crossing the current band, by left
+  bands.reserve(2 * rects.size());
+  crossing.reserve(rects.size());
   std::vector<Span> spans, above;
   std::size_t aboveStart = 0;  // where the band above begins in `bands`
   std::size_t next = 0;
