@@ -71,12 +71,14 @@ TEST_F(SurfacePixels, DotsCapsShapesAndTheChangedArea) {
 TEST_F(SurfacePixels, OffThePictureReadsTheEdgeAndBackgroundsEraseAndSitTopLeft) {
   canvas.DrawWidth = 1;
   canvas.Line(canvas.ScaleLeft, -400, canvas.ScaleLeft, -400);
+  const QPointF last = canvas.toUnits({1023, 767});  // the last column and row
+  canvas.Line(float(last.x()), float(last.y()), float(last.x()), float(last.y()));
   EXPECT_TRUE(canvas.Point(canvas.ScaleLeft - 500, -4000) == Red &&
-              canvas.Point(5000, 5000) == White);
+              canvas.Point(5000, 5000) == Red);
   canvas.DrawWidth = 15;
   canvas.Line(-3e38f, -1e30f, -1e9f, std::nanf(""));
   canvas.Circle(1e20f, -1e20f, 1e20f);
-  EXPECT_EQ(countPixels(Red), 1);
+  EXPECT_EQ(countPixels(Red), 2);
   QImage picture(10, 6, QImage::Format_RGB32);
   picture.fill(qRgb(0, 0, 255));
   canvas.setPicture(picture);

@@ -67,7 +67,7 @@ TEST_F(Gradient, OnlyTheColourDrawnIsRoundedAndSnappedAndBoxesAreReadInTheUsersL
 TEST_F(Gradient, LeavingAStepBoxValidatesIt) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "0"},      {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
-      {"2.5", "2.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"}};
+      {"999.5", "999.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"}};
   const std::pair<void (Kalyra::*)(), QString*> boxes[] = {
       {&Kalyra::txtRed_LostFocus, &k.view.txtRed},
       {&Kalyra::txtGreen_LostFocus, &k.view.txtGreen},

@@ -95,15 +95,3 @@ TEST(Files, SaveAndLoadThroughTheDialogsAndAPictureNamedAtStart) {
   ASSERT_TRUE(x.launch({"drawing.bmp"}, {"XDG_DATA_HOME=" + x.folder("fresh")}));
   EXPECT_TRUE(shows(x, drawn));
 }
-
-// Help and version need no display: the program is pointed at one that does not exist.
-TEST(CommandLine, AnswersHelpAndVersionAnywhereAndRefusesUnknownOptions) {
-  XSession x({640, 480});
-  for (const auto& [option, answer] :
-       {std::pair{"--version", "Version 2.0"}, {"--help", "FILE"}, {"--bogus", "bogus"}}) {
-    const bool refused = QByteArray(option) == "--bogus";
-    x.start({option}, refused ? QStringList() : QStringList{"DISPLAY=:31999"});
-    EXPECT_EQ(x.waitForExit(), refused ? 2 : 0) << option;
-    EXPECT_TRUE((refused ? x.errorOutput() : x.output()).contains(answer)) << option;
-  }
-}
