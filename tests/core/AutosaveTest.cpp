@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -10,8 +11,8 @@
 
 // Two copies at once get places of their own. A copy keeps nothing while the canvas is saved;
 // drawn between slices of copying, its autosave is still the canvas as it stood at one moment,
-// with its background colour. What it leaves goes to the next copy that starts, which brings
-// it back when the user wants it and removes it otherwise.
+// with its background colour. What it leaves, if newest, goes to the next copy that starts, which
+// brings it back when the user wants it and removes it otherwise.
 TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
   QTemporaryDir dir;
   Surface drawn({200, 150});
@@ -20,6 +21,9 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
     const AutosaveSlot first(dir.path()), second(dir.path());
     ASSERT_NE(first.pictureFile(), second.pictureFile());
     left = second.pictureFile();
+    QFile older(first.pictureFile());  // an older copy's leftover, which the newest one beats
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("x") && older.flush() &&
+                older.setFileTime(QDateTime(QDate(2020, 1, 1), {}), QFile::FileModificationTime));
     Autosaver autosaver(left, {0, 0, 2});
     double now = 0;
     // Ticks until the writer was handed what there is and has written it.
