@@ -28,9 +28,8 @@ TEST(Mapping, ScaleFollowsTheScreenAndPixelsMapToUnitsAndBack) {
 
 class SurfacePixels : public CoreFixture {};
 
-// Wide pens have round dots and caps; boxes and circles are filled only when solid; the changed
-// area holds each drawn shape on its own, not the whole area between.
-TEST_F(SurfacePixels, DotsCapsShapesAndTheChangedArea) {
+// Wide pens have round dots and caps; boxes and circles are filled only when solid.
+TEST_F(SurfacePixels, DotsCapsAndShapes) {
   for (const auto& [width, count] : {std::pair{1, 1}, {3, 9}, {15, 177}}) {  // 15: round
     canvas.setBackColor(White);
     canvas.DrawWidth = width;
@@ -39,21 +38,11 @@ TEST_F(SurfacePixels, DotsCapsShapesAndTheChangedArea) {
   }
   canvas.setBackColor(White);
   canvas.ForeColor = Yellow;
-  (void)canvas.takeDirtyRegion();
   canvas.Line(-100, 0, 100, 0);
-  canvas.Circle(-200, 100, 20);
-  canvas.Line(500, 300, 490, 300);
   const QPoint end = canvas.toPixel(100, 0);
   EXPECT_TRUE(fromQRgb(canvas.Image().pixel(end + QPoint(7, 0))) == Yellow &&
               fromQRgb(canvas.Image().pixel(end + QPoint(6, 6))) == White);
   EXPECT_EQ(coloursUsed(), (std::set<Colour>{White, Yellow}));
-  const QRegion changed = canvas.takeDirtyRegion();
-  int area = 0;
-  for (const QRect& r : changed) area += r.width() * r.height();
-  EXPECT_TRUE(changed.rectCount() == 3 && area < 8000);
-  for (int y = 0; y < canvas.Image().height(); ++y)
-    for (int x = 0; x < canvas.Image().width(); ++x)
-      ASSERT_TRUE(fromQRgb(canvas.Image().pixel(x, y)) == White || changed.contains({x, y}));
 
   canvas.DrawWidth = 1, canvas.ForeColor = Red, canvas.FillColor = Yellow;
   for (const int style : {1, 0}) {
@@ -157,22 +146,6 @@ TEST_F(Strokes, SquaresCirclesAndTheirEchoes) {
   stroke({{30, 40.6}});
   EXPECT_TRUE(canvas.ops.size() == 2u && k.EchoLastY == -109);
   EXPECT_THAT(canvas.ops[1], SegmentIs(-139.75f, -130, -120, -109.4f));
-}
-
-// The gradient steps once per move, so all copies and echoes of a move share one colour.
-TEST_F(Strokes, GradientStepsOncePerMoveForEveryBrush) {
-  k.CmdGradient_Click();
-  k.ToggleEcho();
-  for (const int style : {0, 3}) {
-    chooseBrush(style, 5);
-    stroke({{10, 10}, {20, 10}});
-    const std::size_t perMove = canvas.ops.size() / 2;
-    ASSERT_EQ(perMove, style == 0 ? 16u : 128u);
-    for (std::size_t i = 0; i < 2 * perMove; ++i)
-      EXPECT_EQ(canvas.ops[i].colour, canvas.ops[i < perMove ? 0 : perMove].colour) << i;
-    EXPECT_NE(canvas.ops[0].colour, canvas.ops[perMove].colour);
-  }
-  EXPECT_EQ(canvas.ops[0].colour, packColour(253, 6, 9));
 }
 
 // Corners turn step by step and the turning carries on from copy to copy, so every outline of

@@ -66,7 +66,7 @@ TEST_F(Gradient, OnlyTheColourDrawnIsRoundedAndSnappedAndBoxesAreReadInTheUsersL
 // Leaving a box validates its text: what is no number becomes 0, what is above 1000 becomes 1000.
 TEST_F(Gradient, LeavingAStepBoxValidatesIt) {
   const std::pair<const char*, const char*> cases[] = {
-      {"", "0"},      {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
+      {"", "0"},          {"abc", "0"},       {"1000", "1000"}, {"-20", "-20"},
       {"999.5", "999.5"}, {"1000.5", "1000"}, {" 12 ", " 12 "}, {"1e9999", "0"}};
   const std::pair<void (Kalyra::*)(), QString*> boxes[] = {
       {&Kalyra::txtRed_LostFocus, &k.view.txtRed},

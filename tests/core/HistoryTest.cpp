@@ -86,7 +86,9 @@ TEST(History, KeepsOnlyChangedTilesAndHundredsOfStepsWithinTheBudget) {
       history.endStep(canvas, before);
       EXPECT_LE(history.bytes(), std::size_t(1.5 * 2 * tile) * history.undoSteps()) << i;
     }
-    EXPECT_EQ(history.undoSteps(), budget == History::DefaultBudget ? 120u : std::max(budget / tile / 2, 1ul));  // never none
+    EXPECT_EQ(history.undoSteps(), budget == History::DefaultBudget
+                                       ? 120u
+                                       : std::max(budget / tile / 2, 1ul));  // never none
   }
 }
 

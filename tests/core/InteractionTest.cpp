@@ -95,17 +95,6 @@ TEST_F(Presses, EachKeyDoesItsOneThingAndOthersNothing) {
   EXPECT_TRUE(k.PenUp && countPixels(packColour(10, 20, 30)) == 1024 * 768);
 }
 
-// Starts off the picture, and painting the surface colour itself, do nothing; what the fill
-// does from any other start is checked against the pixel-by-pixel fill below.
-TEST(FloodFill, IgnoresStartsOffThePictureAndPaintingTheSurfaceColour) {
-  QImage image(50, 50, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  for (const QPoint start : {QPoint(50, 5), QPoint(-1, 5), QPoint(5, 50), QPoint(5, -1)})
-    EXPECT_TRUE(flood::fillRegion(image, start, 0xffffff, 0xff0000).isNull()) << start.x();
-  EXPECT_TRUE(flood::fillRegion(image, {9, 5}, 0xffffff, 0xffffff).isNull() &&
-              image.pixel(49, 49) == 0xffffffff);
-}
-
 // Mazes, clutter with one-pixel regions and regions touching every edge, widths on and off
 // whole words of 64 pixels, starts in corners and on edges: pixels, alpha bytes included, and
 // the painted rectangle as the pixel-by-pixel fill gives them, with every instruction set.

@@ -21,12 +21,9 @@ TEST(Recovery, AKilledProgramComesBackAndAFullDiskNeitherStopsTheDrawingNorHarms
   ASSERT_TRUE(x.xdotool(strokeFrom({700, 200}, 60)));
   const QImage one = settled(x, blank);
   ASSERT_TRUE(x.xdotool(strokeFrom({600, 500}, 60)));
-  const QImage two = settled(x, one);
-  for (const auto& [key, screen] :
-       {std::pair{"ctrl+z", one}, {"ctrl+shift+z", two}, {"ctrl+z", one}}) {
-    ASSERT_TRUE(x.xdotool({"key", key}));
-    EXPECT_TRUE(shows(x, screen)) << key;
-  }
+  settled(x, one);
+  ASSERT_TRUE(x.xdotool({"key", "ctrl+z"}));  // the autosave follows an undo too
+  EXPECT_TRUE(shows(x, one));
   x.waitFor(autosaved);
   x.killHard();
   const auto kept = Autosaver::read(autosave);

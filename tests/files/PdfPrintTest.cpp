@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -75,9 +74,9 @@ TEST(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
   }
 }
 
-// The machine's other answers through the real platform: random numbers spread over [0, 1), the
-// current folder that the file dialogs open in, and a colour dialog accepted or cancelled.
-TEST(QtPlatformAnswers, RandomsTheCurrentFolderAndTheColourDialog) {
+// The machine's other answers through the real platform: random numbers spread over [0, 1), and
+// a colour dialog accepted or cancelled.
+TEST(QtPlatformAnswers, RandomsAndTheColourDialog) {
   QtPlatform platform;
   platform.seedRandomFromClock();
   float low = 1, high = 0;
@@ -86,11 +85,6 @@ TEST(QtPlatformAnswers, RandomsTheCurrentFolderAndTheColourDialog) {
     low = std::min(low, r), high = std::max(high, r);
   }
   EXPECT_TRUE(low >= 0 && low < 0.01f && high < 1 && high > 0.99f) << low << " " << high;
-  QTemporaryDir dir;
-  const QString before = platform.currentDirectory();
-  platform.setCurrentDirectory(dir.path());
-  EXPECT_EQ(QFileInfo(platform.currentDirectory()), QFileInfo(dir.path()));
-  platform.setCurrentDirectory(before);
   for (const bool accept : {true, false}) {
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
