@@ -59,6 +59,7 @@ TEST_F(PanelTest, ThePanelShowsWhatItsHandlersLeftAndExitEndsTheProgram) {
   }
   tap(Qt::RightButton);
   EXPECT_TRUE(panelIs(false));
+  tap(Qt::RightButton);
 
   click(panel.txtRed);
   ASSERT_EQ(QApplication::focusWidget(), panel.txtRed);
