@@ -195,11 +195,22 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
   for (const auto& [text, section, key, value] : cases)
     EXPECT_EQ(iniValue(text, QString(section), QString(key)), value) << section << " " << key;
   EXPECT_EQ(iniValue("[S]\nA=" + QByteArray(45, '7') + "\n", u"S", u"A"), QString(40, u'7'));
-  const std::pair<const char16_t*, double> numbers[] = {
-      {u"8.5 inches", 8.5}, {u"  -0.25", -0.25}, {u"+1e1x", 10}, {u"1 0 . 5", 10.5}, {u".5e", 0.5},
-      {u"8,5", 8},          {u"False", 0},       {u"", 0},       {u"-", 0},          {u".", 0},
-      {u"inf", 0},          {u"nan", 0},         {u"-inf", 0},   {u"1e999", 0},      {u"\u0661", 0},
-      {u"0x10", 0}};
+  const std::pair<const char16_t*, double> numbers[] = {{u"8.5 inches", 8.5},
+                                                        {u"  -0.25", -0.25},
+                                                        {u"+1e1x", 10},
+                                                        {u"1 0\t. 5", 10.5},
+                                                        {u".5e", 0.5},
+                                                        {u"8,5", 8},
+                                                        {u"False", 0},
+                                                        {u"", 0},
+                                                        {u"-", 0},
+                                                        {u".", 0},
+                                                        {u"inf", 0},
+                                                        {u"nan", 0},
+                                                        {u"-inf", 0},
+                                                        {u"1e999", 0},
+                                                        {u"\u0661", 0},
+                                                        {u"0x10", 0}};
   for (const auto& [text, number] : numbers)
     EXPECT_DOUBLE_EQ(leadingNumber(text), number) << QString::fromUtf16(text).toStdString();
 }

@@ -138,7 +138,7 @@ TEST_F(LayoutTest, StartsWhiteRepaintsOnlyWhatChangedAndShowsThePanelAsLaidOut) 
               panel.th[7]->geometry() == QRect(232, 136, 33, 25) &&
               panel.MainFrame->geometry() == QRect(2, 8, 270, 473) &&
               panel.CmdExit->geometry() == QRect(64, 400, 145, 28) &&  // inside the frame
-              canvas->geometry() == window.rect());
+              canvas->geometry() == window.rect() && panel.ScrollSize->maximum() == 350);
   tap(Qt::RightButton);
   for (QWidget* w : {(QWidget*)panel.CmdFill, (QWidget*)panel.th[0], (QWidget*)panel.CmdGradient,
                      (QWidget*)panel.CmdExit, (QWidget*)panel.Label1})
