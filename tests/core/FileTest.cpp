@@ -5,7 +5,6 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <random>
 
 #include "core/CoreFixture.h"
 #include "files/BmpWriter.h"
@@ -215,27 +214,14 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
     EXPECT_DOUBLE_EQ(leadingNumber(text), number) << QString::fromUtf16(text).toStdString();
 }
 
-// Only the start of a huge file is read. Random bytes, and random text built from the
-// characters the reader looks at, each in a buffer of exactly its size, so that the sanitizer
-// sees any read past the end.
-TEST(IniReader, HugeOrRandomFilesNeverStallCrashOrReadPastTheEnd) {
+// Only the start of a huge file is read.
+TEST(IniReader, OnlyTheStartOfAHugeFileIsRead) {
   QTemporaryDir dir;
   writeFile(dir.filePath("big.ini"),
             "[Parms]\nPaper_Width=8\n" + QByteArray(200 * 1024, ' ') + "\nPaper_Height=11\n");
   const QByteArray head = readIniText(dir.filePath("big.ini"));
   EXPECT_TRUE(head.size() == MaxIniBytes && iniValue(head, u"Parms", u"Paper_Width") == "8" &&
               iniValue(head, u"Parms", u"Paper_Height") == "False");
-  std::mt19937 random(20240611);
-  const char alphabet[] = "[]=;\"' \t\r\nAaPpSs01.e+-\xEF\xBB\xBF\x80\xFF";
-  for (int round = 0; round < 3000; ++round) {
-    std::vector<char> bytes(random() % 300);
-    for (char& b : bytes)
-      b = round % 2 ? char(random()) : alphabet[random() % (sizeof alphabet - 1)];
-    const QByteArrayView text(bytes.data(), qsizetype(bytes.size()));
-    const QString value = iniValue(text, u"s", u"a");
-    EXPECT_TRUE(value.size() <= MaxIniValueLength && std::isfinite(leadingNumber(value)) &&
-                std::isfinite(leadingNumber(QString::fromLatin1(text))));
-  }
 }
 
 // A letter-size sheet printed with a quarter-inch left and a half-inch top margin, the picture

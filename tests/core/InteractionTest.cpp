@@ -58,43 +58,6 @@ TEST_F(Presses, LeftTogglesThePenRightTogglesThePanelMiddlePicksInFillModeLeftFi
   EXPECT_TRUE(canvas.fills.size() == 16u && !k.PenUp);
 }
 
-// Ctrl+K flips whether Exit and Print belong on the panel: at once while it is shown, at the
-// next show while it is hidden. Space picks the colour under the pointer, keeping the
-// gradient's directions; Esc fills with fill mode off; Backspace undoes and lifts the pen.
-TEST_F(Presses, EachKeyDoesItsOneThingAndOthersNothing) {
-  const auto exitAndPrint = [&] {
-    return k.view.isVisible(Control::CmdExit) + k.view.isVisible(Control::CmdPrint);
-  };
-  k.Canvas_KeyPress(11);
-  k.ShowPanel();
-  EXPECT_TRUE(exitAndPrint() == 0 && panelShown());
-  k.Canvas_KeyPress(11);
-  EXPECT_EQ(std::ranges::count(k.view.visible, true), ControlCount);
-  k.Canvas_KeyPress(11), k.HidePanel(), k.ShowPanel();
-  EXPECT_EQ(exitAndPrint(), 0);
-  k.HidePanel(), k.Canvas_KeyPress(11);
-  EXPECT_EQ(std::ranges::count(k.view.visible, true), 0);
-  k.Canvas_KeyPress('s'), k.Canvas_KeyPress('S');
-  EXPECT_TRUE(!k.EchoOn && k.view.Label1ForeColor == Black);
-  k.Label1_Click();
-  for (int other : {19, 26, int('a'), 13, 127, 0, 255}) k.Canvas_KeyPress(other);
-  EXPECT_TRUE(k.EchoOn && k.view.Label1ForeColor == Red && k.PenUp && k.Undo.isNull() &&
-              canvas.ForeColor == Red);
-  canvas.setBackColor(packColour(10, 20, 30));
-  k.RedDir = -1;
-  k.Canvas_KeyPress(' ');
-  EXPECT_TRUE(canvas.ForeColor == packColour(10, 20, 30) &&
-              k.view.cmdColorBar == canvas.ForeColor &&
-              Components(k.RedValue, k.GreenValue, k.BlueValue) == Components(10, 20, 30) &&
-              k.RedDir == -1);
-  canvas.ForeColor = Yellow;
-  k.Canvas_KeyPress(27);
-  EXPECT_EQ(countPixels(Yellow), 1024 * 768);
-  penDown();
-  k.Canvas_KeyPress(8);
-  EXPECT_TRUE(k.PenUp && countPixels(packColour(10, 20, 30)) == 1024 * 768);
-}
-
 // Mazes, clutter with one-pixel regions and regions touching every edge, widths on and off
 // whole words of 64 pixels, starts in corners and on edges: pixels, alpha bytes included, and
 // the painted rectangle as the pixel-by-pixel fill gives them, with every instruction set.
@@ -159,53 +122,4 @@ TEST_F(Fills, StopExactlyAtTheOutlineOfEveryBrushAndPenWidth) {
           QRect(canvas.toPixel(-70, -70), canvas.toPixel(70, 70)).contains(canvas.takeDirty()));
     }
   }
-}
-
-// Mirror images are filled from the surface colour read once at the pointer. A pointer already
-// in the drawing colour changes nothing, but still takes a snapshot; filling never lifts the pen.
-TEST_F(Fills, MirrorImagesAreFilledFromTheSurfaceColourReadOnceAtThePointer) {
-  k.sty_Click(2);
-  setBrushSize(30);
-  penDown();
-  k.Canvas_MouseMove(0, 0, 200, 100);  // eight circles
-  k.mir_Click(1);
-  fillAt(200, 100, Blue);
-  EXPECT_TRUE(pixelAt(-200, 100) == Blue && pixelAt(100, 200) == White);
-  k.mir_Click(2);
-  fillAt(100, 200, Yellow);  // the four circles already blue are not the surface colour now
-  ASSERT_EQ(canvas.fills.size(), 12u);
-  for (int copy = 0; copy < 8; ++copy) {
-    const auto p = mirrorCopy(copy, 100.0f, 200.0f);
-    EXPECT_EQ(pixelAt(p.x, p.y), copy < 4 ? Yellow : Blue) << copy;
-  }
-  const QImage before = canvas.Image().copy();
-  canvas.takeDirty();
-  penDown();
-  fillAt(100, 200, Yellow);
-  EXPECT_TRUE(canvas.Image() == before && k.Undo == before && canvas.takeDirty().isEmpty() &&
-              !k.PenUp && canvas.FillStyle == 1 && pixelAt(0, 0) == White);
-}
-
-// One level of undo, which a second undo puts back again. A snapshot on every pen-down must
-// neither allocate a fresh picture nor share the canvas, or the next change copies the whole
-// canvas.
-TEST_F(Fills, UndoRestoresTheLastSnapshotTwice) {
-  const uchar* pixels = canvas.Image().constBits();
-  k.sty_Click(1);
-  k.mir_Click(0);
-  penDown();
-  k.Canvas_MouseMove(0, 0, -1, -1);  // a small square
-  fillAt(300, 300, Blue);            // the background around it
-  const uchar* buffer = k.Undo.constBits();
-  const QImage afterFirst = canvas.Image().copy();
-  fillAt(0, 0, Yellow);  // the square
-  EXPECT_TRUE(k.Undo.constBits() == buffer && canvas.Image().constBits() == pixels &&
-              canvas.Image() != afterFirst);
-  for (int i = 0; i < 2; ++i) {
-    penDown();
-    k.RestoreUndoSnapshot();
-    EXPECT_TRUE(canvas.Image() == afterFirst && k.PenUp) << i;
-  }
-  k.Canvas_MouseDown(1, 0, 0, 0);  // the next snapshot still goes into the same buffer
-  EXPECT_TRUE(k.Undo.constBits() == buffer && !k.PenUp);
 }
