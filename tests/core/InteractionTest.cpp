@@ -1,8 +1,9 @@
+#include <QTransform>
 #include <cstring>
+#include <random>
 
 #include "core/CoreFixture.h"
 #include "interaction/FloodFill.h"
-#include "support/Maze.h"
 
 namespace {
 constexpr int Left = 1, Right = 2, Middle = 4;
@@ -58,8 +59,8 @@ TEST_F(Presses, LeftTogglesThePenRightTogglesThePanelMiddlePicksInFillModeLeftFi
   EXPECT_TRUE(canvas.fills.size() == 16u && !k.PenUp);
 }
 
-// Mazes, clutter with one-pixel regions and regions touching every edge, widths on and off
-// whole words of 64 pixels, starts in corners and on edges: pixels, alpha bytes included, and
+// Winding corridors, clutter with one-pixel regions and regions touching every edge, widths on and
+// off whole words of 64 pixels, starts in corners and on edges: pixels, alpha bytes included, and
 // the painted rectangle as the pixel-by-pixel fill gives them, with every instruction set.
 TEST(FloodFill, MatchesThePixelByPixelFillWithEveryInstructionSet) {
   std::mt19937 random(5);
@@ -71,12 +72,14 @@ TEST(FloodFill, MatchesThePixelByPixelFillWithEveryInstructionSet) {
             random() % 100 < blackPercent ? 0xff000000 : (random() % 5 ? 0xffffffff : 0x00ffffff);
     return image;
   };
-  QImage maze(601, 401, QImage::Format_RGB32);
-  drawMaze(maze, 0xff000000, 0xffffffff, 11);
+  QImage winding = clutter(301, 41, 0);  // one corridor down the rows, turning at either end
+  for (int y = 1; y < 41; y += 2)
+    for (int x = 0; x < 300; ++x) winding.setPixel(y % 4 == 1 ? x : x + 1, y, 0xff000000);
   QImage comb = clutter(200, 3, 0);  // one-pixel teeth that only the top row joins
   for (int x = 1; x < 200; x += 2) comb.setPixel(x, 1, 0xff000000), comb.setPixel(x, 2, 0xff000000);
-  for (const QImage& picture : {maze, comb, clutter(256, 40, 40), clutter(131, 37, 55),
-                                clutter(64, 5, 0), clutter(130, 4, 0), clutter(300, 4, 2)}) {
+  for (const QImage& picture :
+       {winding, winding.transformed(QTransform().rotate(90)), comb, clutter(256, 40, 40),
+        clutter(131, 37, 55), clutter(64, 5, 0), clutter(130, 4, 0), clutter(300, 4, 2)}) {
     const int right = picture.width() - 1, bottom = picture.height() - 1;
     for (const QPoint start : {QPoint(1, 1), QPoint(0, 0), QPoint(right, bottom), QPoint(right, 0),
                                QPoint(0, bottom / 2), QPoint(right / 2, bottom / 2)}) {
