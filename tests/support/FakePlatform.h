@@ -16,7 +16,6 @@ class FakePlatform : public Platform {
   std::deque<float> randoms;  // handed out in order; 0 when none are left
   QString directory = QStringLiteral("/home/user/pictures");
   std::deque<std::optional<Colour>> colourAnswers;
-  std::optional<Colour> lastColourOffered;
   int seeds = 0;
 
   // File dialogs: the answers, and every request seen.
@@ -48,10 +47,7 @@ class FakePlatform : public Platform {
   float randomSingle() override { return next(randoms); }
   QString currentDirectory() override { return directory; }
   void setCurrentDirectory(const QString& path) override { directory = path; }
-  std::optional<Colour> chooseColour(Colour initial) override {
-    lastColourOffered = initial;
-    return next(colourAnswers);
-  }
+  std::optional<Colour> chooseColour(Colour) override { return next(colourAnswers); }
   std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override {
     openRequests.push_back(request);
     return next(openAnswers);
