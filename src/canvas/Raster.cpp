@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
+#include <limits>
+#include <vector>
 
 namespace raster {
 namespace {
@@ -23,13 +26,39 @@ struct Rows {
   int height;
 };
 
-void span(const Rows& rows, int y, double left, double right, QRgb colour) {
+// A cast truncates towards zero; one comparison turns that into a floor or a ceiling without a
+// library call. Values are first held to just beyond the row, where the cast is exact.
+int floorWithin(double v, int width) {
+  v = std::clamp(v, -1.0, double(width));
+  const int t = int(v);
+  return t - int(v < t);
+}
+
+int ceilWithin(double v, int width) {
+  v = std::clamp(v, -1.0, double(width));
+  const int t = int(v);
+  return t + int(v > t);
+}
+
+void fillRow(const Rows& rows, int y, long long first, long long last, QRgb colour) {
   if (y < 0 || y >= rows.height) return;
-  const int first = std::max(int(std::ceil(left - Inside)), 0);
-  const int last = std::min(int(std::floor(right + Inside)), rows.width - 1);
+  first = std::max(first, 0LL);
+  last = std::min(last, (long long)rows.width - 1);
   if (first > last) return;
-  QRgb* row = rows.bits + y * rows.stride;
-  std::fill(row + first, row + last + 1, colour);
+  QRgb* row = rows.bits + y * rows.stride + first;
+  const auto count = std::size_t(last - first + 1);
+  // The C library's wide-character fill stores the same 32 bits in every pixel, with code chosen
+  // for this processor at run time; it writes long spans about twice as fast as a compiled loop.
+  if constexpr (sizeof(wchar_t) == sizeof(QRgb)) {
+    std::wmemset(reinterpret_cast<wchar_t*>(row), wchar_t(colour), count);
+  } else {
+    std::fill(row, row + count, colour);
+  }
+}
+
+void span(const Rows& rows, int y, double left, double right, QRgb colour) {
+  fillRow(rows, y, ceilWithin(left - Inside, rows.width), floorWithin(right + Inside, rows.width),
+          colour);
 }
 
 // The rectangle with these two pixels as opposite corners. (QRect::normalized() would treat
@@ -39,25 +68,55 @@ QRect spanning(QPoint a, QPoint b) {
                QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
-struct Interval {
-  double low = 1;
-  double high = 0;
-  bool empty() const { return low > high; }
-  void hull(double l, double h) {
-    if (empty()) {
-      low = l, high = h;
-    } else {
-      low = std::min(low, l), high = std::max(high, h);
-    }
+// The pixels of one row of a shape made of overlapping parts, from the first to the last.
+struct Pixels {
+  long long first = std::numeric_limits<long long>::max();
+  long long last = std::numeric_limits<long long>::min();
+  void hull(long long f, long long l) {
+    first = std::min(first, f);
+    last = std::max(last, l);
   }
 };
 
-void addDisk(Interval& row, QPoint centre, double r2, int y) {
-  const double dy = y - centre.y();
-  if (dy * dy > r2 + Inside) return;
-  const double half = std::sqrt(std::max(r2 - dy * dy, 0.0));
-  row.hull(centre.x() - half, centre.x() + half);
-}
+// A disk of diameter `width` around a pixel: in the row `d` rows from its centre it covers the
+// centre's pixel and `half(d)` on either side, the largest k with (2k)^2 + (2d)^2 <= width^2.
+// In whole numbers the boundary needs no margin and no square root per row. The halves of the
+// last width drawn are remembered per thread, so a thread draws with one disk at a time.
+class Disk {
+ public:
+  explicit Disk(int width) : width_(width), reach_(width / 2) {
+    thread_local std::vector<int> halves;
+    thread_local int halvesWidth = 0;
+    if (halvesWidth != width) {
+      halves.resize(std::size_t(std::min(reach_, Remembered) + 1));
+      for (std::size_t d = 0; d < halves.size(); ++d) halves[d] = compute(int(d));
+      halvesWidth = width;
+    }
+    halves_ = &halves;
+  }
+
+  void addRow(Pixels& row, QPoint centre, int y) const {
+    const long long d = std::abs((long long)y - centre.y());
+    if (d > reach_) return;
+    const int h = d <= Remembered ? (*halves_)[std::size_t(d)] : compute(int(d));
+    row.hull((long long)centre.x() - h, (long long)centre.x() + h);
+  }
+
+ private:
+  static constexpr int Remembered = 4096;
+
+  int compute(int d) const {
+    const long long room = (long long)width_ * width_ - 4LL * d * d;
+    long long s = (long long)std::sqrt(double(room));
+    while (s * s > room) --s;
+    while ((s + 1) * (s + 1) <= room) ++s;
+    return int(s / 2);
+  }
+
+  int width_;
+  int reach_;
+  const std::vector<int>* halves_;
+};
 
 // The pixel on the line at position `along` of its longer axis, halves to the even neighbour
 // so that mirror images round alike.
@@ -82,59 +141,44 @@ QRect thinLine(QImage& image, QPoint from, QPoint to, QRgb colour) {
 }
 
 // The band between the two end disks is bounded by four lines; along one row each bound is a
-// linear function of the row, so a row costs a few multiply-adds and no division.
+// linear function of the row, so a row costs a few multiply-adds and no division. A bound that
+// does not depend on the column leaves an unbounded pair that never wins: the ends of a vertical
+// segment limit its rows instead, and the sides of a horizontal one are the rows a line visits.
 struct Band {
-  bool any = false;  // the segment has length
-  bool alongAll = true, acrossAll = true;
-  double alongLow = 0, alongHigh = 0, alongSlope = 0;
-  double acrossLow = 0, acrossHigh = 0, acrossSlope = 0;
-  double rowsLow = 0, rowsHigh = 0;  // for a vertical segment: the rows it spans
-  double acrossRows = 0;             // for a horizontal segment: its half width in rows
+  int rowFirst = 1, rowLast = 0;  // the rows it may cover, counted from the segment's start
+  double alongLow = -1e300, alongHigh = 1e300, alongSlope = 0;
+  double acrossLow = -1e300, acrossHigh = 1e300, acrossSlope = 0;
 
   Band(QPoint from, QPoint to, double r) {
     const double dx = to.x() - from.x();
     const double dy = to.y() - from.y();
     const double len2 = dx * dx + dy * dy;
     if (len2 == 0) return;
-    any = true;
     const double len = std::sqrt(len2);
+    rowFirst = std::numeric_limits<int>::min(), rowLast = std::numeric_limits<int>::max();
     // Along the segment: 0 <= dx * u + dy * e <= len2, with u = x - from.x and e = y - from.y.
     if (dx != 0) {
-      alongAll = false;
       alongSlope = -dy / dx;
       alongLow = std::min(0.0, len2 / dx) + from.x();
       alongHigh = std::max(0.0, len2 / dx) + from.x();
     } else {
-      rowsLow = std::min(0.0, dy);
-      rowsHigh = std::max(0.0, dy);
+      rowFirst = int(std::min(0.0, dy)), rowLast = int(std::max(0.0, dy));
     }
     // Across it: |dy * u - dx * e| <= r * len.
     if (dy != 0) {
-      acrossAll = false;
       acrossSlope = dx / dy;
       acrossLow = -std::abs(r * len / dy) + from.x();
       acrossHigh = std::abs(r * len / dy) + from.x();
-    } else {
-      acrossRows = r;
     }
   }
 
-  void addRow(Interval& row, double e) const {
-    if (!any) return;
-    double low = -1e300, high = 1e300;
-    if (alongAll) {
-      if (e < rowsLow - Inside || e > rowsHigh + Inside) return;
-    } else {
-      low = alongLow + alongSlope * e;
-      high = alongHigh + alongSlope * e;
+  void addRow(Pixels& row, int e, int rowWidth) const {
+    if (e < rowFirst || e > rowLast) return;
+    const double low = std::max(alongLow + alongSlope * e, acrossLow + acrossSlope * e);
+    const double high = std::min(alongHigh + alongSlope * e, acrossHigh + acrossSlope * e);
+    if (low <= high) {
+      row.hull(ceilWithin(low - Inside, rowWidth), floorWithin(high + Inside, rowWidth));
     }
-    if (acrossAll) {
-      if (std::abs(e) > acrossRows + Inside) return;
-    } else {
-      low = std::max(low, acrossLow + acrossSlope * e);
-      high = std::min(high, acrossHigh + acrossSlope * e);
-    }
-    if (low <= high) row.hull(low, high);
   }
 };
 
@@ -143,19 +187,18 @@ struct Band {
 QRect line(QImage& image, QPoint from, QPoint to, int width, QRgb colour) {
   if (width <= 1) return thinLine(image, from, to, colour);
 
-  const double r = width / 2.0;
-  const double r2 = r * r;
-  const Band band(from, to, r);
+  const Band band(from, to, width / 2.0);
+  const Disk disk(width);
   const Rows rows(image);
   const int reach = width / 2;
   const int yFirst = std::max(std::min(from.y(), to.y()) - reach, 0);
   const int yLast = std::min(std::max(from.y(), to.y()) + reach, image.height() - 1);
   for (int y = yFirst; y <= yLast; ++y) {
-    Interval row;
-    addDisk(row, from, r2, y);
-    addDisk(row, to, r2, y);
-    band.addRow(row, y - from.y());
-    if (!row.empty()) span(rows, y, row.low, row.high, colour);
+    Pixels row;
+    disk.addRow(row, from, y);
+    disk.addRow(row, to, y);
+    band.addRow(row, y - from.y(), rows.width);
+    fillRow(rows, y, row.first, row.last, colour);
   }
   return spanning(from, to).adjusted(-reach, -reach, reach, reach);
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "canvas/DirtyRegion.h"
 #include "canvas/Numbers.h"
 #include "canvas/Raster.h"
 #include "interaction/FloodFill.h"
@@ -36,10 +37,12 @@ QImage allocatePicture(QSize pixels) {
 Surface::Surface(QSize pixels)
     : ScaleWidth(float(pixels.width())),
       ScaleHeight(float(pixels.height())),
-      image_(allocatePicture(pixels)) {
+      image_(allocatePicture(pixels)),
+      size_(image_.size()) {
   image_.fill(toQRgb(backColor_));
   const int rows = (image_.height() + TileSide - 1) / TileSide;
   tileStamps_.assign(std::size_t(tileColumns()) * std::size_t(rows), 0);
+  tileOwners_.assign(tileStamps_.size(), 0);
 }
 
 QRect Surface::tileRect(int tile) const {
@@ -60,8 +63,8 @@ QImage& Surface::pixelsForWriting(const QRect& area) {
 }
 
 QPoint Surface::toPixel(float x, float y) const {
-  const double sx = image_.width() / double(ScaleWidth);
-  const double sy = image_.height() / double(ScaleHeight);
+  const double sx = size_.width() / double(ScaleWidth);
+  const double sy = size_.height() / double(ScaleHeight);
   // Offsets beyond any real pointer (and NaN) are held millions of pixels off the picture, so
   // that the rasteriser's integer arithmetic can never overflow.
   constexpr double Far = 1 << 24;
@@ -74,8 +77,8 @@ QPoint Surface::toPixel(float x, float y) const {
   if (origin_) return *origin_ + QPoint(int(offset(sy * double(x))), int(offset(sy * double(y))));
   const double centreX = double(ScaleLeft) + double(ScaleWidth) / 2;
   const double centreY = double(ScaleTop) + double(ScaleHeight) / 2;
-  return {image_.width() / 2 + int(offset(sx * (double(x) - centreX))),
-          image_.height() / 2 + int(offset(sy * (double(y) - centreY)))};
+  return {size_.width() / 2 + int(offset(sx * (double(x) - centreX))),
+          size_.height() / 2 + int(offset(sy * (double(y) - centreY)))};
 }
 
 QPointF Surface::toUnits(QPoint pixel) const {
@@ -161,29 +164,46 @@ QImage& Surface::pixelsForWriting() {
 }
 
 void Surface::markDirty(const QRect& area) {
-  const QRect touched = area & image_.rect();
-  if (!touched.isEmpty()) {
-    ++changeCount_;
-    const int columns = tileColumns();
-    for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
-      for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx)
-        tileStamps_[std::size_t(ty * columns + tx)] = changeCount_;
-    }
-  }
+  const int width = size_.width(), height = size_.height();
+  // QRect's own intersection is not inlined, and this runs for every segment drawn.
+  const QRect touched(
+      QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
+      QPoint(std::min(area.right(), width - 1), std::min(area.bottom(), height - 1)));
+  if (touched.isEmpty()) return;
+  ++changeCount_;
   // Enough for a stroke's copies and their echoes under the largest symmetry.
   constexpr std::size_t MostRectangles = 160;
-  for (QRect& r : dirty_) {
-    // QRect::intersects is not inlined, and this runs for every rectangle on every segment.
-    if (r.left() <= area.right() && area.left() <= r.right() && r.top() <= area.bottom() &&
-        area.top() <= r.bottom()) {
-      r |= area;
-      return;
+  const std::size_t added = std::min(dirty_.size(), MostRectangles - 1);
+  // A waiting rectangle that overlaps this one is found through the tiles they share, not by
+  // searching all of them: the copies of a stroke are many and far apart.
+  std::size_t join = added;
+  const int columns = tileColumns();
+  for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
+    for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx) {
+      const std::size_t tile = std::size_t(ty * columns + tx);
+      // An owner left from before the area was last taken may name any rectangle, or none;
+      // joining any rectangle it overlaps is right all the same.
+      if (join == added && tileOwners_[tile] < dirty_.size()) {
+        const QRect& r = dirty_[tileOwners_[tile]];
+        if (r.left() <= touched.right() && touched.left() <= r.right() &&
+            r.top() <= touched.bottom() && touched.top() <= r.bottom())
+          join = tileOwners_[tile];
+      }
+      tileStamps_[tile] = changeCount_;
+      tileOwners_[tile] = std::uint32_t(added);
     }
   }
-  if (dirty_.size() < MostRectangles) {
-    dirty_.push_back(area);
+  if (join != added) {
+    dirty_[join] |= touched;
+    // The tiles just given to a new rectangle belong to the one joined instead.
+    for (int ty = touched.top() / TileSide; ty <= touched.bottom() / TileSide; ++ty) {
+      for (int tx = touched.left() / TileSide; tx <= touched.right() / TileSide; ++tx)
+        tileOwners_[std::size_t(ty * columns + tx)] = std::uint32_t(join);
+    }
+  } else if (added == dirty_.size()) {
+    dirty_.push_back(touched);
   } else {
-    dirty_.back() |= area;
+    dirty_.back() |= touched;
   }
 }
 
@@ -191,16 +211,11 @@ QRect Surface::takeDirty() {
   QRect area;
   for (const QRect& r : dirty_) area |= r;
   dirty_.clear();
-  return area & image_.rect();
+  return area;
 }
 
-// Added from the top down: a rectangle below every band so far is appended to the region as it
-// stands, where a union with rectangles all over it would cost as much as the region has bands.
 QRegion Surface::takeDirtyRegion() {
-  std::sort(dirty_.begin(), dirty_.end(),
-            [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
-  QRegion area;
-  for (const QRect& r : dirty_) area += r & image_.rect();
+  QRegion area = unionOf(dirty_);
   dirty_.clear();
   return area;
 }

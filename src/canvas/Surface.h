@@ -69,13 +69,13 @@ class Surface {
   void copyImageTo(QImage& buffer) const;
   // Paints the 4-connected region of `surface` pixels that holds `pixel` with `fill`.
   virtual void floodFill(QPoint pixel, Colour surface, Colour fill);
-  QSize pixelSize() const { return image_.size(); }
+  QSize pixelSize() const { return size_; }
 
   // The picture in square tiles, numbered row by row. Every change stamps the tiles it touches
   // with a count that only grows, so the undo history and the autosave find what changed since
   // they last looked without comparing the whole picture.
   static constexpr int TileSide = 64;
-  int tileColumns() const { return (image_.width() + TileSide - 1) / TileSide; }
+  int tileColumns() const { return (size_.width() + TileSide - 1) / TileSide; }
   int tileCount() const { return int(tileStamps_.size()); }
   QRect tileRect(int tile) const;
   std::uint64_t changeCount() const { return changeCount_; }
@@ -101,8 +101,8 @@ class Surface {
   // while such copies are drawn; toUnits ignores it.
   void setOrigin(std::optional<QPoint> pixel) { origin_ = pixel; }
   // Pixels per unit on both axes from an origin.
-  double originScale() const { return image_.height() / double(ScaleHeight); }
-  double pixelsPerUnit() const { return image_.width() / double(ScaleWidth); }
+  double originScale() const { return size_.height() / double(ScaleHeight); }
+  double pixelsPerUnit() const { return size_.width() / double(ScaleWidth); }
 
   // The area changed since the last call, clipped to the picture: as one rectangle, or as the
   // separate rectangles that were drawn (the mirror copies of a stroke lie far apart, so the
@@ -120,13 +120,20 @@ class Surface {
   std::optional<QRgb> fill() const;
 
   QImage image_;
+  // The picture keeps its size for its whole life (the tiles are counted once), and the size is
+  // asked for on every point drawn, where QImage's own accessors are calls into the library.
+  QSize size_;
   Colour backColor_ = White;
   std::optional<QImage> picture_;
   std::optional<QPoint> origin_;
-  // The changed rectangles: a new one joins any it overlaps, so the copies of a stroke stay
-  // apart while one copy's segments gather into one. Unions of a QRegion on every segment would
-  // cost more than drawing the segments.
+  // The changed rectangles, clipped to the picture: a new one joins one it overlaps, so the
+  // copies of a stroke stay apart while one copy's segments gather into one. Unions of a QRegion
+  // on every segment would cost more than drawing the segments. Each tile remembers the rectangle
+  // that last took it, and a new rectangle looks for an overlap only there: one overlapping
+  // another only in the part a join added, or only an earlier owner of a tile, stays apart, and
+  // the region built from them covers their union all the same.
   std::vector<QRect> dirty_;
   std::vector<std::uint64_t> tileStamps_;
+  std::vector<std::uint32_t> tileOwners_;  // indexes in dirty_
   std::uint64_t changeCount_ = 0;
 };

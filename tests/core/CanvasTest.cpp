@@ -1,3 +1,4 @@
+#include "canvas/DirtyRegion.h"
 #include "core/CoreFixture.h"
 
 class SurfacePixels : public CoreFixture {};
@@ -27,6 +28,49 @@ TEST_F(SurfacePixels, DotsCapsAndShapes) {
     const Colour inside = style == 0 ? Yellow : White;
     EXPECT_TRUE(pixelAt(0, 0) == inside && pixelAt(200, 0) == inside) << style;
     EXPECT_TRUE(pixelAt(-50, 0) == Red && pixelAt(240, 0) == Red && pixelAt(-55, 0) != Red);
+  }
+}
+
+// The changed area is handed to the window as one region built in a sweep; it must be the very
+// region a union of the rectangles gives, or the window repaints too little or reads a
+// malformed region. Rectangles on a coarse grid overlap, abut and line up across gaps.
+TEST(ChangedArea, SweptRegionEqualsTheUnionOfOverlappingAbuttingAndScatteredRectangles) {
+  unsigned seed = 7;
+  const auto next = [&seed](int range) {
+    return int((seed = seed * 1103515245 + 12345) >> 16) % range;
+  };
+  for (int set = 0; set < 8; ++set) {
+    std::vector<QRect> rects(std::size_t(set) * 20);
+    QRegion reference;
+    for (QRect& r : rects)
+      reference += r = QRect(4 * next(5 + 8 * set), next(20 + 20 * set), 4 * next(3), 1 + next(8));
+    EXPECT_EQ(unionOf(rects), reference) << set;
+  }
+}
+
+// Segments join a changed rectangle they overlap, the many dots beyond the kept count join the
+// last one, and the tiles remember rectangles taken before: the changed area must still hold
+// every pixel changed since it was last taken, and not much more.
+TEST(ChangedArea, HoldsEveryPixelChangedSinceItWasLastTaken) {
+  Surface canvas({300, 200});
+  canvas.DrawWidth = 3;
+  for (int round = 0; round < 3; ++round) {
+    const QImage before = canvas.Image().copy();
+    canvas.ForeColor = round == 1 ? Yellow : Red;
+    for (int i = 0; i < 12; ++i)
+      canvas.Line(20 + 9 * i, 30 + i % 2 * 40, 29 + 9 * i, 30 + (i + 1) % 2 * 40);
+    canvas.Line(10 + 60 * round, 90, 200, 10 + round * 40);
+    for (int n = 0; n < 170; ++n) {
+      const int i = round == 1 ? 169 - n : n;  // so the tiles' last rectangles differ each time
+      canvas.Line(6 + 12 * (i % 24), 100 + 12 * (i / 24), 6 + 12 * (i % 24), 100 + 12 * (i / 24));
+    }
+    const QRegion changed = round ? canvas.takeDirtyRegion() : QRegion(canvas.takeDirty());
+    int area = 0;  // of the picture's 60000 pixels
+    for (const QRect& r : changed) area += r.width() * r.height();
+    EXPECT_TRUE(round == 0 || area < 25000) << round;
+    for (int y = 0; y < 200; ++y)
+      for (int x = 0; x < 300; ++x)
+        ASSERT_TRUE(canvas.Image().pixel(x, y) == before.pixel(x, y) || changed.contains({x, y}));
   }
 }
 
