@@ -55,3 +55,25 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
   }
   EXPECT_EQ(platform.restoreQuestions, 2);
 }
+
+// At the end the changes not yet written are written, or with the canvas saved the autosave
+// goes. A failing write is told once, not on every try.
+TEST(Autosave, TheEndWritesOrRemovesItAndAFailureIsToldOnce) {
+  QTemporaryDir dir;
+  Surface drawn({200, 150});
+  for (const bool saved : {false, true}) {
+    Autosaver quitting(dir.filePath("quit.png"));
+    quitting.tick(drawn, false, 0);
+    drawn.Line(0, 0, 100, 80);
+    quitting.finish(drawn, saved);
+    EXPECT_EQ(QFile::exists(dir.filePath("quit.png")), !saved);
+  }
+  QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);  // a file, where a folder should be
+  Autosaver failing(dir.filePath("plain/autosave.png"), {0, 0, 64});
+  int notices = 0;
+  for (int i = 0; i < 6; ++i, failing.waitForWriter()) {
+    drawn.Line(float(i * 20), 0, 100, 80);
+    notices += failing.tick(drawn, false, i * 11.0).has_value();
+  }
+  EXPECT_EQ(notices, 1);
+}

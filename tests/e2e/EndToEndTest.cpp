@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QImageReader>
-
 #include "app/Layout.h"
 #include "e2e/XSession.h"
 
@@ -67,33 +65,3 @@ INSTANTIATE_TEST_SUITE_P(Screens, EndToEnd,
                          ::testing::Values(std::pair{QSize(1024, 768), 1},
                                            std::pair{QSize(1280, 1024), 1},
                                            std::pair{QSize(1600, 1200), 2}));
-
-// Save through the real dialog writes exactly the canvas; Load brings it back after a new canvas
-// colour wiped it; a picture named at start shows.
-TEST(Files, SaveAndLoadThroughTheDialogsAndAPictureNamedAtStart) {
-  XSession x({1024, 768});
-  ASSERT_TRUE(x.launch());
-  const QImage blank = x.waitFor(allWhite);
-  ASSERT_TRUE(x.xdotool(strokeFrom({600, 250}, 80)));
-  const QImage drawn = settled(x, blank);
-  const auto press = [&](Twips at, int xButton) {
-    return x.xdotool(clickAt({800, 600}, 3) + clickAt(toPixels(at, 96).center(), xButton));
-  };
-  ASSERT_TRUE(press({2160, 2520, 1815, 495}, 1) && x.answerDialog("^Save$", "drawing.bmp"));
-  const QString file = x.folder() + "/drawing.bmp";
-  x.waitFor([&](const QImage&) { return QImage(file).size() == drawn.size(); });
-  EXPECT_TRUE(differing(QImage(file), drawn) == 0 && QImageReader(file).format() == "bmp");
-
-  ASSERT_TRUE(x.xdotool(clickAt({800, 600}, 3)));
-  ASSERT_TRUE(press({1560, 960, 975, 375}, 3));  // a random canvas colour
-  // Load; its dialog proposes the file just saved.
-  ASSERT_TRUE(x.xdotool(clickAt(toPixels({120, 2520, 1815, 495}, 96).center(), 1)) &&
-              x.answerDialog("^Open$", ""));
-  ASSERT_TRUE(x.xdotool(clickAt({800, 600}, 3)));
-  EXPECT_TRUE(shows(x, drawn));
-
-  // A picture named at start shows; the stopped program's unsaved work, which a start in its
-  // folders would offer back first, stays out of it.
-  ASSERT_TRUE(x.launch({"drawing.bmp"}, {"XDG_DATA_HOME=" + x.folder("fresh")}));
-  EXPECT_TRUE(shows(x, drawn));
-}

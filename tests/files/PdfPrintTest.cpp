@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -74,9 +75,9 @@ TEST(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
   }
 }
 
-// The machine's other answers through the real platform: random numbers spread over [0, 1), and
-// a colour dialog accepted or cancelled.
-TEST(QtPlatformAnswers, RandomsAndTheColourDialog) {
+// The machine's other answers through the real platform: random numbers spread over [0, 1); a
+// colour dialog accepted or cancelled; the save dialog's file and the filter chosen in it.
+TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
   QtPlatform platform;
   platform.seedRandomFromClock();
   float low = 1, high = 0;
@@ -85,15 +86,25 @@ TEST(QtPlatformAnswers, RandomsAndTheColourDialog) {
     low = std::min(low, r), high = std::max(high, r);
   }
   EXPECT_TRUE(low >= 0 && low < 0.01f && high < 1 && high > 0.99f) << low << " " << high;
-  for (const bool accept : {true, false}) {
+  QTemporaryDir dir;
+  for (int i = 0; i < 3; ++i) {  // colour accepted, cancelled; a file saved as a bitmap
     QTimer answer;
+    int ticks = 0;  // a file dialog is answered on one tick and accepted on the next
     QObject::connect(&answer, &QTimer::timeout, [&] {
-      if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget()))
-        accept ? dialog->accept() : dialog->reject();
+      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (files && ticks++ == 0) return files->selectFile(dir.filePath("a"));
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->done(i == 1 ? QDialog::Rejected : QDialog::Accepted);
     });
     answer.start(50);
-    EXPECT_EQ(platform.chooseColour(packColour(10, 20, 30)),
-              accept ? std::optional<Colour>(packColour(10, 20, 30)) : std::nullopt);
+    if (i < 2) {
+      EXPECT_EQ(platform.chooseColour(packColour(10, 20, 30)),
+                i == 0 ? std::optional<Colour>(packColour(10, 20, 30)) : std::nullopt);
+      continue;
+    }
+    const auto chosen = platform.chooseSaveFile(
+        {"Save", "Bitmap Files (*.bmp);;PNG Files (*.png)", dir.path(), ""});
+    EXPECT_TRUE(chosen && chosen->name == dir.filePath("a") && chosen->filter == 0) << i;
   }
 }
 

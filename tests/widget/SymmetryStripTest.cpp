@@ -37,6 +37,8 @@ TEST_F(SymmetryStripTest, ShowsTheChosenSymmetryAndGuidesThatNeverReachThePictur
   click(panel.mir[1]);  // back to the mirror modes, whose guides are the axes
   EXPECT_TRUE(!on(strip->cmdSpin) && faceOf(panel.mir[1]) == Qt::yellow && guideBelow());
   QTest::keyClick(canvas, 'g');
+  for (int i = 0; i < 40; ++i) QTest::keyClick(canvas, '-');
+  EXPECT_EQ(strip->lblOrder->text(), "2");  // the least order
   tap(Qt::RightButton, c + QPoint(0, 104));
   EXPECT_FALSE(strip->isVisible() || guideBelow());
 }
