@@ -93,7 +93,7 @@ TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
 }
 
 // Each copy's colour is the drawing colour after the gradient's step turned by its share of a
-// turn; the echo's copies take their copy's colour.
+// turn; the echo's copies, 150 units up and left, take their copy's colour.
 TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradient) {
   EXPECT_TRUE(turnHue(Red, 1.0 / 3) == packColour(0, 255, 0) && turnHue(Black, 0.5) == Black);
   k.symmetry.set(Kind::Kaleidoscope, 3);
@@ -104,6 +104,7 @@ TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradient) {
   for (int i = 0; i < 12; ++i)
     EXPECT_EQ(canvas.ops[i].colour, turnHue(packColour(255, 2, 3), (i % 6) / 6.0)) << i;
   EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 3));
+  EXPECT_TRUE(std::hypot(canvas.ops[6].x2 + 50, canvas.ops[6].y2 + 130) < 1);  // 150 up, left
 }
 
 // The fill seeds every image of the pointer's pixel about the moved centre, each in its copy's
