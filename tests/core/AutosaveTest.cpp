@@ -8,6 +8,7 @@
 #include "history/Autosaver.h"
 #include "history/Recovery.h"
 #include "support/FakePlatform.h"
+#include "support/ScratchMount.h"
 
 // Two copies at once get places of their own. A copy keeps nothing while the canvas is saved;
 // drawn between slices of copying, its autosave is still the canvas as it stood at one moment,
@@ -57,23 +58,35 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
 }
 
 // At the end the changes not yet written are written, or with the canvas saved the autosave
-// goes. A failing write is told once, not on every try.
-TEST(Autosave, TheEndWritesOrRemovesItAndAFailureIsToldOnce) {
+// goes. On a full disk the old autosave stays whole, and the failure is told once, not on every
+// try.
+TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
   QTemporaryDir dir;
+  ScratchMount disk(dir.filePath("disk"), 64 * 1024);
+  if (!disk.mounted()) GTEST_SKIP() << "a full disk needs a tmpfs, which needs CAP_SYS_ADMIN";
+  const QString file = dir.filePath("disk/autosave.png");
+  const auto bytes = [&] {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
   Surface drawn({200, 150});
-  for (const bool saved : {false, true}) {
-    Autosaver quitting(dir.filePath("quit.png"));
+  for (const bool saved : {false, true, false}) {
+    Autosaver quitting(file);
     quitting.tick(drawn, false, 0);
     drawn.Line(0, 0, 100, 80);
     quitting.finish(drawn, saved);
-    EXPECT_EQ(QFile::exists(dir.filePath("quit.png")), !saved);
+    EXPECT_EQ(QFile::exists(file), !saved);
   }
-  QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);  // a file, where a folder should be
-  Autosaver failing(dir.filePath("plain/autosave.png"), {0, 0, 64});
+  const QByteArray old = bytes();
+  QFile filler(dir.filePath("disk/filler"));
+  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+  while (filler.write(QByteArray(512, 'x')) > 0) {
+  }
+  Autosaver failing(file, {0, 0, 64});
   int notices = 0;
   for (int i = 0; i < 6; ++i, failing.waitForWriter()) {
     drawn.Line(float(i * 20), 0, 100, 80);
     notices += failing.tick(drawn, false, i * 11.0).has_value();
   }
-  EXPECT_EQ(notices, 1);
+  EXPECT_TRUE(notices == 1 && !old.isEmpty() && bytes() == old);
 }
