@@ -36,7 +36,6 @@ class XSession {
   // Waits for a window whose title matches `title` (a regular expression) to show.
   bool waitForWindow(const QString& title);
   int waitForExit();
-  QByteArray output() { return program_.readAllStandardOutput(); }
   QByteArray errorOutput() { return program_.readAllStandardError(); }
 
  private:

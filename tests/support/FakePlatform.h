@@ -11,7 +11,6 @@
 class FakePlatform : public Platform {
  public:
   QSize screen{1024, 768};
-  int depth = 32;
   double clock = 0;
   std::deque<float> randoms;  // handed out in order; 0 when none are left
   QString directory = QStringLiteral("/home/user/pictures");
@@ -26,8 +25,6 @@ class FakePlatform : public Platform {
   int restoreQuestions = 0;
   std::vector<FileDialogRequest> openRequests, saveRequests;
 
-  double dpi = 96;
-
   // The print dialog's answer (nullopt: cancelled), a letter sheet by default, and every page
   // printed. `printFailure` makes printing fail with that reason.
   std::optional<PrintSetup> printAnswer = PrintSetup{1, false, {8.5, 11}, {0.25, 0.25, 8.0, 10.5}};
@@ -41,7 +38,7 @@ class FakePlatform : public Platform {
   std::optional<QString> printFailure;
 
   QSize screenPixelSize() override { return screen; }
-  int displayColourDepth() override { return depth; }
+  int displayColourDepth() override { return 32; }
   double clockSeconds() override { return clock; }
   void seedRandomFromClock() override { ++seeds; }
   float randomSingle() override { return next(randoms); }
@@ -60,7 +57,7 @@ class FakePlatform : public Platform {
     ++restoreQuestions;
     return restoreAnswer;
   }
-  double logicalDpi() override { return dpi; }
+  double logicalDpi() override { return 96; }
   std::optional<PrintSetup> choosePrinter() override {
     ++printDialogs;
     return printAnswer;
