@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
-#include <QFileDialog>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -76,7 +77,8 @@ TEST(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
 }
 
 // The machine's other answers through the real platform: random numbers spread over [0, 1); a
-// colour dialog accepted or cancelled; the save dialog's file and the filter chosen in it.
+// colour dialog accepted or cancelled; the save dialog's proposed file and filter; the question to
+// restore, answered with its default; the PDF output asked for in the environment.
 TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
   QtPlatform platform;
   platform.seedRandomFromClock();
@@ -87,25 +89,30 @@ TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
   }
   EXPECT_TRUE(low >= 0 && low < 0.01f && high < 1 && high > 0.99f) << low << " " << high;
   QTemporaryDir dir;
-  for (int i = 0; i < 3; ++i) {  // colour accepted, cancelled; a file saved as a bitmap
+  for (int i = 0; i < 4; ++i) {  // colour accepted, cancelled; the file proposed; restore
     QTimer answer;
-    int ticks = 0;  // a file dialog is answered on one tick and accepted on the next
     QObject::connect(&answer, &QTimer::timeout, [&] {
-      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (files && ticks++ == 0) return files->selectFile(dir.filePath("a"));
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal))
+        return box->defaultButton()->click();
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
         dialog->done(i == 1 ? QDialog::Rejected : QDialog::Accepted);
     });
     answer.start(50);
     if (i < 2) {
       EXPECT_EQ(platform.chooseColour(packColour(10, 20, 30)),
                 i == 0 ? std::optional<Colour>(packColour(10, 20, 30)) : std::nullopt);
-      continue;
+    } else if (i == 2) {
+      const auto chosen = platform.chooseSaveFile(
+          {"Save", "Bitmap Files (*.bmp);;PNG Files (*.png)", dir.path(), dir.filePath("a")});
+      EXPECT_TRUE(chosen && chosen->name == dir.filePath("a") && chosen->filter == 0);
+    } else {
+      EXPECT_TRUE(platform.askRestore(QImage(8, 8, QImage::Format_RGB32)));
     }
-    const auto chosen = platform.chooseSaveFile(
-        {"Save", "Bitmap Files (*.bmp);;PNG Files (*.png)", dir.path(), ""});
-    EXPECT_TRUE(chosen && chosen->name == dir.filePath("a") && chosen->filter == 0) << i;
   }
+  qputenv("KALYRA_PRINT_PDF", "x.pdf"), qputenv("KALYRA_PRINT_LANDSCAPE", "1");
+  EXPECT_TRUE(QtPlatform().choosePrinter()->landscape);
+  qunsetenv("KALYRA_PRINT_PDF"), qunsetenv("KALYRA_PRINT_LANDSCAPE");
 }
 
 int main(int argc, char** argv) {
