@@ -7,7 +7,7 @@
 #include "Kalyra.h"
 #include "interaction/FloodFill.h"
 #include "support/FakePlatform.h"
-#include "support/Maze.h"
+#include "Maze.h"
 #include "support/RecordingSurface.h"
 
 #ifdef KALYRA_BENCH_OPENCV

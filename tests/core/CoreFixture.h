@@ -44,10 +44,6 @@ class CoreFixture : public ::testing::Test {
   int countPixels(Colour c) const {
     return int(std::ranges::count_if(pixels(), [c](QRgb p) { return fromQRgb(p) == c; }));
   }
-  std::set<Colour> coloursUsed() const {
-    const auto colours = pixels() | std::views::transform(fromQRgb);
-    return {colours.begin(), colours.end()};
-  }
 
   FakePlatform platform;
   RecordingSurface canvas;

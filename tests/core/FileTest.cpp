@@ -5,7 +5,6 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <random>
 
 #include "core/CoreFixture.h"
 #include "files/BmpWriter.h"
@@ -71,21 +70,6 @@ TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
     QImageReader reader(png);
     EXPECT_EQ(reader.format(), "png");
     EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), drawn);
-  }
-}
-
-// A cancelled dialog changes nothing but lifts the pen and focuses the canvas; confirmed without
-// a name, nothing at all happens, not even the focus.
-TEST_F(InFolder, CancelChangesNothingButLiftsThePenAndFocusesTheCanvas) {
-  k.PictureFileName = path("old.bmp");
-  const QImage before = canvas.Image();
-  platform.openAnswers = {std::nullopt, QString()};
-  for (int i = 0; i < 3; ++i) {
-    k.PenUp = false, k.view.canvasFocusRequested = false;
-    EXPECT_EQ(i == 1 ? k.CmdSave_Click() : k.cmdOpen_Click(), std::nullopt);
-    EXPECT_TRUE((k.PenUp || i == 2) && k.view.canvasFocusRequested == (i < 2)) << i;
-    EXPECT_TRUE(k.PictureFileName == path("old.bmp") && platform.directory == dir.path());
-    EXPECT_EQ(canvas.Image(), before);
   }
 }
 
@@ -195,36 +179,18 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
   for (const auto& [text, section, key, value] : cases)
     EXPECT_EQ(iniValue(text, QString(section), QString(key)), value) << section << " " << key;
   EXPECT_EQ(iniValue("[S]\nA=" + QByteArray(45, '7') + "\n", u"S", u"A"), QString(40, u'7'));
+  QTemporaryDir dir;  // only the start of a huge file is read
+  writeFile(dir.filePath("big.ini"), "[S]\nA=8\n" + QByteArray(200 * 1024, ' ') + "\nB=11\n");
+  const QByteArray head = readIniText(dir.filePath("big.ini"));
+  EXPECT_TRUE(head.size() == MaxIniBytes && iniValue(head, u"S", u"A") == "8" &&
+              iniValue(head, u"S", u"B") == "False");
   const std::pair<const char16_t*, double> numbers[] = {
-      {u"8.5 inches", 8.5}, {u"  -0.25", -0.25}, {u"+1e1x", 10}, {u"1 0 . 5", 10.5}, {u".5e", 0.5},
+      {u"8.5 inches", 8.5}, {u"  -0.25", -0.25}, {u"+1e1x", 10}, {u"1\t0 .5", 10.5}, {u".5e", 0.5},
       {u"8,5", 8},          {u"False", 0},       {u"", 0},       {u"-", 0},          {u".", 0},
       {u"inf", 0},          {u"nan", 0},         {u"-inf", 0},   {u"1e999", 0},      {u"\u0661", 0},
       {u"0x10", 0}};
   for (const auto& [text, number] : numbers)
     EXPECT_DOUBLE_EQ(leadingNumber(text), number) << QString::fromUtf16(text).toStdString();
-}
-
-// Only the start of a huge file is read. Random bytes, and random text built from the
-// characters the reader looks at, each in a buffer of exactly its size, so that the sanitizer
-// sees any read past the end.
-TEST(IniReader, HugeOrRandomFilesNeverStallCrashOrReadPastTheEnd) {
-  QTemporaryDir dir;
-  writeFile(dir.filePath("big.ini"),
-            "[Parms]\nPaper_Width=8\n" + QByteArray(200 * 1024, ' ') + "\nPaper_Height=11\n");
-  const QByteArray head = readIniText(dir.filePath("big.ini"));
-  EXPECT_TRUE(head.size() == MaxIniBytes && iniValue(head, u"Parms", u"Paper_Width") == "8" &&
-              iniValue(head, u"Parms", u"Paper_Height") == "False");
-  std::mt19937 random(20240611);
-  const char alphabet[] = "[]=;\"' \t\r\nAaPpSs01.e+-\xEF\xBB\xBF\x80\xFF";
-  for (int round = 0; round < 3000; ++round) {
-    std::vector<char> bytes(random() % 300);
-    for (char& b : bytes)
-      b = round % 2 ? char(random()) : alphabet[random() % (sizeof alphabet - 1)];
-    const QByteArrayView text(bytes.data(), qsizetype(bytes.size()));
-    const QString value = iniValue(text, u"s", u"a");
-    EXPECT_TRUE(value.size() <= MaxIniValueLength && std::isfinite(leadingNumber(value)) &&
-                std::isfinite(leadingNumber(QString::fromLatin1(text))));
-  }
 }
 
 // A letter-size sheet printed with a quarter-inch left and a half-inch top margin, the picture
@@ -252,9 +218,8 @@ TEST(PrintLayout, ShrinksInSequenceCentresLessTheOffsetsAndFallsBackToThePrintab
 }
 
 // Printing reads the calibration afresh each time and leaves the pen, the focus and the drawing
-// alone; in landscape the printed width limits the height. A cancelled dialog prints nothing;
-// a failure says why, and so does a printer whose printable area has no height when there is no
-// calibration: nothing to divide by.
+// alone. A cancelled dialog prints nothing; a failure says why, and so does a printer whose
+// printable area has no height when the calibration is gone: nothing to divide by.
 TEST_F(InFolder, PrintsWhereTheCalibrationSaysReadingItAfreshAndSaysWhyItCouldNot) {
   writeFile(path("printer.ini"),
             "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\n"
@@ -270,18 +235,11 @@ TEST_F(InFolder, PrintsWhereTheCalibrationSaysReadingItAfreshAndSaysWhyItCouldNo
   expectRect(platform.printed[0].inches, 0, 1.99996, 8, 6.0001);
   EXPECT_TRUE(platform.printed[0].picture == canvas.Image() &&
               platform.printed[0].setup.copies == 3 && !k.PenUp && !k.view.canvasFocusRequested);
-  writeFile(path("printer.ini"),
-            "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=4\nPrinted_Height=10\n");
-  platform.printAnswer->landscape = true;
-  k.CmdPrint_Click();
-  ASSERT_EQ(platform.printed.size(), 2u);
-  const double w = 4 * 27093.0 / 20320;
-  expectRect(platform.printed[1].inches, (11 - w) / 2, (8.5 - 4) / 2, w, 4);
   platform.printFailure = QStringLiteral("the printer is out of paper");
   const auto notice = k.CmdPrint_Click();
   EXPECT_TRUE(notice && notice->text.contains("out of paper"));
   writeFile(path("printer.ini"), "");
   platform.printFailure.reset();
   platform.printAnswer = PrintSetup{1, false, {8.5, 11}, {0.25, 0.25, 8, 0}};
-  EXPECT_TRUE(k.CmdPrint_Click() && platform.printed.size() == 2u);
+  EXPECT_TRUE(k.CmdPrint_Click() && platform.printed.size() == 1u);
 }

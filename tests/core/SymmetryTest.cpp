@@ -45,7 +45,8 @@ using SymmetryDrawing = CoreFixture;
 TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
   const std::tuple<Kind, int, double> runs[] = {
       {Kind::Kaleidoscope, 1, 1e-6}, {Kind::Kaleidoscope, 4, 1e-6}, {Kind::Spin, 2, 1e-6},
-      {Kind::Spin, 6, 1.5},          {Kind::Kaleidoscope, 6, 1.5},  {Kind::Kaleidoscope, 12, 1.5}};
+      {Kind::Spin, 6, 1.5},          {Kind::Kaleidoscope, 6, 1.5},  {Kind::Kaleidoscope, 12, 1.5},
+      {Kind::Mirror, 2, 1e-6}};  // eight-way
   k.Canvas_MouseMove(0, 0, 61, -37);
   k.CentreAtPointer();
   k.cmdRainbow_Click();
@@ -54,15 +55,15 @@ TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
   for (const auto& [kind, order, reach] : runs) {
     for (int brush = 0; brush < 4; ++brush) {  // line, squares, circles, heptagon
       canvas.setBackColor(White);
-      k.symmetry.set(kind, order);
+      kind == Kind::Mirror ? k.mir_Click(order) : k.symmetry.set(kind, order);
       brush == 3 ? k.polyg_Click(4) : k.sty_Click(brush);
       setBrushSize(9);
-      const double a = Pi / 2 - Pi / (2 * order);  // halfway between two images
+      const double a = Pi / 2 - Pi / (kind == Kind::Mirror ? 8 : 2 * order);  // between images
       const QPointF p(61 + 260 * std::cos(a) - 9 * (brush == 1), -37 + 260 * std::sin(a));
       penDown();
       k.Canvas_MouseMove(0, 0, float(p.x() - 9), float(p.y() - 3));
       k.Canvas_MouseMove(0, 0, float(p.x() + 9), float(p.y() + 5));
-      const int copies = k.symmetry.copies(0);
+      const int copies = k.symmetry.copies(k.MirrorMode);
       std::map<QRgb, int> copyOf;
       for (int i = 0; i < copies; ++i) copyOf[toQRgb(turnHue(Red, double(i) / copies))] = i;
       std::vector<std::vector<QPoint>> pixels(copies);
@@ -92,7 +93,7 @@ TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
 }
 
 // Each copy's colour is the drawing colour after the gradient's step turned by its share of a
-// turn; the echo's copies take their copy's colour.
+// turn; the echo's copies, 150 units up and left, take their copy's colour.
 TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradient) {
   EXPECT_TRUE(turnHue(Red, 1.0 / 3) == packColour(0, 255, 0) && turnHue(Black, 0.5) == Black);
   k.symmetry.set(Kind::Kaleidoscope, 3);
@@ -103,6 +104,7 @@ TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradient) {
   for (int i = 0; i < 12; ++i)
     EXPECT_EQ(canvas.ops[i].colour, turnHue(packColour(255, 2, 3), (i % 6) / 6.0)) << i;
   EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 3));
+  EXPECT_TRUE(std::hypot(canvas.ops[6].x2 + 50, canvas.ops[6].y2 + 130) < 1);  // 150 up, left
 }
 
 // The fill seeds every image of the pointer's pixel about the moved centre, each in its copy's

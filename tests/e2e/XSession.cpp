@@ -61,22 +61,13 @@ void XSession::start(const QStringList& arguments, const QStringList& extra) {
   program_.waitForStarted(10000);
 }
 
-bool XSession::waitForWindow(const QString& title, bool shown) {
+bool XSession::waitForWindow(const QString& title) {
   // xdotool gives 1 when no window matches. Without an event loop the process's state changes
   // only while it is waited for.
   for (QDeadlineTimer clock(Patience * 1000);
        !clock.hasExpired() && program_.state() == QProcess::Running; program_.waitForFinished(150))
-    if (run("xdotool", {"search", "--onlyvisible", "--name", title}) == !shown) return true;
+    if (run("xdotool", {"search", "--onlyvisible", "--name", title}) == 0) return true;
   return false;
-}
-
-// The keys go to the focused window: chained to the search, xdotool would aim the key's release
-// at the window its press has closed, and leave the key held down.
-bool XSession::answerDialog(const QString& title, const QString& text) {
-  return waitForWindow(title) &&
-         xdotool({"search", "--onlyvisible", "--name", title, "windowfocus", "--sync"}) &&
-         (text.isEmpty() || xdotool({"type", text})) && xdotool({"key", "Return"}) &&
-         waitForWindow(title, false);
 }
 
 int XSession::waitForExit() {

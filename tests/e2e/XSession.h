@@ -33,13 +33,9 @@ class XSession {
   }
   // Stops the program with SIGKILL, as every stop here does: it has no chance to clean up.
   void killHard() { program_.kill(), program_.waitForFinished(5000); }
-  // Waits for a window whose title matches `title` (a regular expression) to show, or with
-  // `shown` false to be gone.
-  bool waitForWindow(const QString& title, bool shown = true);
-  // Types `text` into a dialog once it shows, presses Return and waits for it to close.
-  bool answerDialog(const QString& title, const QString& text);
+  // Waits for a window whose title matches `title` (a regular expression) to show.
+  bool waitForWindow(const QString& title);
   int waitForExit();
-  QByteArray output() { return program_.readAllStandardOutput(); }
   QByteArray errorOutput() { return program_.readAllStandardError(); }
 
  private:

@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
-#include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -75,9 +76,10 @@ TEST(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
   }
 }
 
-// The machine's other answers through the real platform: random numbers spread over [0, 1), the
-// current folder that the file dialogs open in, and a colour dialog accepted or cancelled.
-TEST(QtPlatformAnswers, RandomsTheCurrentFolderAndTheColourDialog) {
+// The machine's other answers through the real platform: random numbers spread over [0, 1); a
+// colour dialog accepted or cancelled; the save dialog's proposed file and filter; the question to
+// restore, answered with its default; the PDF output asked for in the environment.
+TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
   QtPlatform platform;
   platform.seedRandomFromClock();
   float low = 1, high = 0;
@@ -87,20 +89,30 @@ TEST(QtPlatformAnswers, RandomsTheCurrentFolderAndTheColourDialog) {
   }
   EXPECT_TRUE(low >= 0 && low < 0.01f && high < 1 && high > 0.99f) << low << " " << high;
   QTemporaryDir dir;
-  const QString before = platform.currentDirectory();
-  platform.setCurrentDirectory(dir.path());
-  EXPECT_EQ(QFileInfo(platform.currentDirectory()), QFileInfo(dir.path()));
-  platform.setCurrentDirectory(before);
-  for (const bool accept : {true, false}) {
+  for (int i = 0; i < 4; ++i) {  // colour accepted, cancelled; the file proposed; restore
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
-      if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget()))
-        accept ? dialog->accept() : dialog->reject();
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal))
+        return box->defaultButton()->click();
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->done(i == 1 ? QDialog::Rejected : QDialog::Accepted);
     });
     answer.start(50);
-    EXPECT_EQ(platform.chooseColour(packColour(10, 20, 30)),
-              accept ? std::optional<Colour>(packColour(10, 20, 30)) : std::nullopt);
+    if (i < 2) {
+      EXPECT_EQ(platform.chooseColour(packColour(10, 20, 30)),
+                i == 0 ? std::optional<Colour>(packColour(10, 20, 30)) : std::nullopt);
+    } else if (i == 2) {
+      const auto chosen = platform.chooseSaveFile(
+          {"Save", "Bitmap Files (*.bmp);;PNG Files (*.png)", dir.path(), dir.filePath("a")});
+      EXPECT_TRUE(chosen && chosen->name == dir.filePath("a") && chosen->filter == 0);
+    } else {
+      EXPECT_TRUE(platform.askRestore(QImage(8, 8, QImage::Format_RGB32)));
+    }
   }
+  qputenv("KALYRA_PRINT_PDF", "x.pdf"), qputenv("KALYRA_PRINT_LANDSCAPE", "1");
+  EXPECT_TRUE(QtPlatform().choosePrinter()->landscape);
+  qunsetenv("KALYRA_PRINT_PDF"), qunsetenv("KALYRA_PRINT_LANDSCAPE");
 }
 
 int main(int argc, char** argv) {

@@ -11,12 +11,10 @@
 class FakePlatform : public Platform {
  public:
   QSize screen{1024, 768};
-  int depth = 32;
   double clock = 0;
   std::deque<float> randoms;  // handed out in order; 0 when none are left
   QString directory = QStringLiteral("/home/user/pictures");
   std::deque<std::optional<Colour>> colourAnswers;
-  std::optional<Colour> lastColourOffered;
   int seeds = 0;
 
   // File dialogs: the answers, and every request seen.
@@ -26,8 +24,6 @@ class FakePlatform : public Platform {
   bool restoreAnswer = false;
   int restoreQuestions = 0;
   std::vector<FileDialogRequest> openRequests, saveRequests;
-
-  double dpi = 96;
 
   // The print dialog's answer (nullopt: cancelled), a letter sheet by default, and every page
   // printed. `printFailure` makes printing fail with that reason.
@@ -42,16 +38,13 @@ class FakePlatform : public Platform {
   std::optional<QString> printFailure;
 
   QSize screenPixelSize() override { return screen; }
-  int displayColourDepth() override { return depth; }
+  int displayColourDepth() override { return 32; }
   double clockSeconds() override { return clock; }
   void seedRandomFromClock() override { ++seeds; }
   float randomSingle() override { return next(randoms); }
   QString currentDirectory() override { return directory; }
   void setCurrentDirectory(const QString& path) override { directory = path; }
-  std::optional<Colour> chooseColour(Colour initial) override {
-    lastColourOffered = initial;
-    return next(colourAnswers);
-  }
+  std::optional<Colour> chooseColour(Colour) override { return next(colourAnswers); }
   std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override {
     openRequests.push_back(request);
     return next(openAnswers);
@@ -64,7 +57,7 @@ class FakePlatform : public Platform {
     ++restoreQuestions;
     return restoreAnswer;
   }
-  double logicalDpi() override { return dpi; }
+  double logicalDpi() override { return 96; }
   std::optional<PrintSetup> choosePrinter() override {
     ++printDialogs;
     return printAnswer;

@@ -17,8 +17,9 @@ TEST_F(SymmetryStripTest, ShowsTheChosenSymmetryAndGuidesThatNeverReachThePictur
   EXPECT_TRUE(on(strip->cmdKaleidoscope) && !on(strip->cmdSpin) &&
               faceOf(panel.mir[2]) == Qt::white);
   QTest::mouseMove(canvas, {300, 200});
-  for (const char key : {'+', '+', '-', 'r', 'g', 'c'}) QTest::keyClick(canvas, key);
-  EXPECT_TRUE(strip->lblOrder->text() == "7" && on(strip->cmdRainbow) && on(strip->cmdGuides));
+  for (const char key : {'+', '+', '-', 'r', 'c'}) QTest::keyClick(canvas, key);
+  EXPECT_TRUE(strip->lblOrder->text() == "7" && on(strip->cmdRainbow) && !on(strip->cmdGuides));
+  QTest::keyClick(canvas, 'g');
 
   const QPoint c = k.symmetry.centrePixel(window.surface());
   ASSERT_TRUE(c == window.surface().toPixel(k.MouseX, k.MouseY) && k.MouseX != 0);
@@ -36,6 +37,8 @@ TEST_F(SymmetryStripTest, ShowsTheChosenSymmetryAndGuidesThatNeverReachThePictur
   click(panel.mir[1]);  // back to the mirror modes, whose guides are the axes
   EXPECT_TRUE(!on(strip->cmdSpin) && faceOf(panel.mir[1]) == Qt::yellow && guideBelow());
   QTest::keyClick(canvas, 'g');
+  for (int i = 0; i < 40; ++i) QTest::keyClick(canvas, '-');
+  EXPECT_EQ(strip->lblOrder->text(), "2");  // the least order
   tap(Qt::RightButton, c + QPoint(0, 104));
   EXPECT_FALSE(strip->isVisible() || guideBelow());
 }

@@ -1,6 +1,5 @@
 #include <QFontInfo>
 #include <QScrollBar>
-#include <QSignalSpy>
 
 #include "app/Application.h"
 #include "app/KeyCodes.h"
@@ -22,19 +21,14 @@ TEST(KeyCodes, KeysGiveTheCharacterCodesTheyType) {
       (std::vector<std::optional<int>>{1, UndoKey, ShiftedRedoKey, 11, 11, 47, 27, {}, {}, {}}));
 }
 
-// Pointer moves are never merged; the splash reports done once, when its time has passed, or at
-// once without time to wait.
-TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsItsTime) {
+// Pointer moves are never merged; the splash waits as long as asked, within reason.
+TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsWithinReason) {
   QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, true);
   configureApplication(*qApp);
   EXPECT_FALSE(QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents));
-  SplashWindow splash(0.3, 96), instant(0, 96);
+  SplashWindow splash(0.3, 96);
   EXPECT_EQ(splash.size(), QSize(402, 149));
   EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Version 2.0");
-  QSignalSpy done(&splash, &SplashWindow::finished), doneAtOnce(&instant, &SplashWindow::finished);
-  splash.show(), instant.show();
-  EXPECT_FALSE(done.wait(150));
-  EXPECT_TRUE(doneAtOnce.count() == 1 && done.wait(5000) && !done.wait(200));
   const auto seconds = [](const char* asked) {
     return qputenv("KALYRA_SPLASH_SECONDS", asked), splashSeconds();
   };
@@ -46,26 +40,22 @@ TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsItsTime) {
 
 using PanelTest = WindowTest;
 
-// Presses on the panel belong to the panel and never toggle it. Ctrl+K while hidden takes effect
-// at the next show, while shown at once. After each handler the window shows the faces, texts,
-// label colour and focus it left; Exit ends the program.
+// Presses on the panel belong to the panel and never toggle it. After each handler the window
+// shows the faces, texts, label colour and focus it left; Exit ends the program.
 TEST_F(PanelTest, ThePanelShowsWhatItsHandlersLeftAndExitEndsTheProgram) {
   tap(Qt::RightButton);
   EXPECT_TRUE(panelIs(true));
   for (QWidget* w :
        {(QWidget*)panel.cmdColorBar, (QWidget*)panel.CmdGradient, (QWidget*)panel.ScrollSize,
         (QWidget*)panel.txtRed, (QWidget*)panel.MainFrame, (QWidget*)panel.Label1}) {
-    QTest::mouseClick(w, Qt::RightButton, {}, QPoint(2, 2));
-    EXPECT_TRUE(panelIs(true)) << qPrintable(w->objectName());
+    // The middle button on the colour bar only lifts the pen; the canvas stays white.
+    QTest::mouseClick(w, w == panel.cmdColorBar ? Qt::MiddleButton : Qt::RightButton, {}, {2, 2});
+    EXPECT_TRUE(panelIs(true) && window.surface().Image().pixel(0, 0) == ~0u)
+        << qPrintable(w->objectName());
   }
   tap(Qt::RightButton);
   EXPECT_TRUE(panelIs(false));
-  type(Qt::Key_K, Qt::ControlModifier);
   tap(Qt::RightButton);
-  EXPECT_TRUE(panel.MainFrame->isVisible() && !panel.CmdExit->isVisible() &&
-              !panel.CmdPrint->isVisible());
-  type(Qt::Key_K, Qt::ControlModifier);
-  EXPECT_TRUE(panel.CmdExit->isVisible() && panel.CmdPrint->isVisible());
 
   click(panel.txtRed);
   ASSERT_EQ(QApplication::focusWidget(), panel.txtRed);
@@ -142,7 +132,7 @@ TEST_F(LayoutTest, StartsWhiteRepaintsOnlyWhatChangedAndShowsThePanelAsLaidOut) 
               panel.th[7]->geometry() == QRect(232, 136, 33, 25) &&
               panel.MainFrame->geometry() == QRect(2, 8, 270, 473) &&
               panel.CmdExit->geometry() == QRect(64, 400, 145, 28) &&  // inside the frame
-              canvas->geometry() == window.rect());
+              canvas->geometry() == window.rect() && panel.ScrollSize->maximum() == 350);
   tap(Qt::RightButton);
   for (QWidget* w : {(QWidget*)panel.CmdFill, (QWidget*)panel.th[0], (QWidget*)panel.CmdGradient,
                      (QWidget*)panel.CmdExit, (QWidget*)panel.Label1})
