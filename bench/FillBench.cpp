@@ -5,9 +5,9 @@
 #include <ctime>
 
 #include "Kalyra.h"
+#include "Maze.h"
 #include "interaction/FloodFill.h"
 #include "support/FakePlatform.h"
-#include "Maze.h"
 #include "support/RecordingSurface.h"
 
 #ifdef KALYRA_BENCH_OPENCV
