@@ -93,8 +93,7 @@ TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (auto* box = qobject_cast<QMessageBox*>(modal))
-        return box->defaultButton()->click();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->defaultButton()->click();
       if (auto* dialog = qobject_cast<QDialog*>(modal))
         dialog->done(i == 1 ? QDialog::Rejected : QDialog::Accepted);
     });
