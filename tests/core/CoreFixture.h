@@ -33,9 +33,6 @@ class CoreFixture : public ::testing::Test {
     k.MouseX = x, k.MouseY = y;
     k.FillAtPointer();
   }
-  Colour pixelAt(float x, float y) const {
-    return fromQRgb(canvas.Image().pixel(canvas.toPixel(x, y)));
-  }
   // A 32-bit picture's rows follow one another without padding.
   std::span<const QRgb> pixels() const {
     const QImage& image = canvas.Image();

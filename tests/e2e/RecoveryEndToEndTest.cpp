@@ -26,4 +26,8 @@ TEST(Recovery, AKilledProgramComesBackWithItsLastAutosave) {
   ASSERT_TRUE(kept && differing(kept->pixels, one) == 0);
   ASSERT_TRUE(x.launch({"--restore"}));
   EXPECT_TRUE(shows(x, kept->pixels));
+  // A picture named at start shows, in folders without the leftover that would be offered first.
+  ASSERT_TRUE(one.save(x.folder() + "/one.png") &&
+              x.launch({"one.png"}, {"XDG_DATA_HOME=" + x.folder("fresh")}));
+  EXPECT_TRUE(shows(x, one));
 }

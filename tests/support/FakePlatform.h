@@ -15,7 +15,6 @@ class FakePlatform : public Platform {
   std::deque<float> randoms;  // handed out in order; 0 when none are left
   QString directory = QStringLiteral("/home/user/pictures");
   std::deque<std::optional<Colour>> colourAnswers;
-  int seeds = 0;
 
   // File dialogs: the answers, and every request seen.
   std::deque<std::optional<QString>> openAnswers;
@@ -40,7 +39,7 @@ class FakePlatform : public Platform {
   QSize screenPixelSize() override { return screen; }
   int displayColourDepth() override { return 32; }
   double clockSeconds() override { return clock; }
-  void seedRandomFromClock() override { ++seeds; }
+  void seedRandomFromClock() override {}
   float randomSingle() override { return next(randoms); }
   QString currentDirectory() override { return directory; }
   void setCurrentDirectory(const QString& path) override { directory = path; }

@@ -2,6 +2,7 @@
 #include <QScrollBar>
 
 #include "app/Application.h"
+#include "app/AutosaveRunner.h"
 #include "app/KeyCodes.h"
 #include "history/HistoryKeys.h"
 #include "widget/WindowFixture.h"
@@ -64,7 +65,9 @@ TEST_F(PanelTest, ThePanelShowsWhatItsHandlersLeftAndExitEndsTheProgram) {
   click(panel.th[3]);
   EXPECT_TRUE(QApplication::focusWidget() == canvas && k.Thickness == 7 &&
               faceOf(panel.th[3]) == Qt::yellow && faceOf(panel.th[1]) == Qt::white);
-  EXPECT_EQ(panel.txtRed->text(), "0");  // checked when it lost the focus
+  EXPECT_EQ(panel.txtRed->text(), "0");             // checked when it lost the focus
+  QTest::mousePress(panel.Label1, Qt::LeftButton);  // let go beside it: no click
+  QTest::mouseRelease(panel.Label1, Qt::LeftButton, {}, {-5, -5});
   type(Qt::Key_S);
   EXPECT_EQ(panel.Label1->palette().color(QPalette::WindowText), Qt::red);
   click(panel.Label1);
@@ -150,4 +153,22 @@ TEST_F(LayoutTest, StartsWhiteRepaintsOnlyWhatChangedAndShowsThePanelAsLaidOut) 
   EXPECT_TRUE(cursor(canvas) == Qt::CrossCursor && cursor(panel.txtRed) == Qt::IBeamCursor &&
               cursor(panel.CmdGradient) == Qt::ArrowCursor &&
               cursor(panel.MainFrame) == Qt::ArrowCursor);
+}
+
+// The autosave keeps a drawing not saved when the program ends, and a write that fails is told
+// in a line inside the window.
+TEST_F(LayoutTest, TheAutosaveKeepsUnsavedWorkAtTheEndAndToldOfFailuresInsideTheWindow) {
+  QTemporaryDir dir;
+  QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);  // a file, where a folder should be
+  AutosaveRunner kept(dir.filePath("kept.png"), window.surface(), k.history, &window),
+      failing(dir.filePath("plain/no.png"), window.surface(), k.history, &window);
+  QTest::qWait(300);  // both have taken the canvas as it starts
+  tap(Qt::LeftButton, {500, 500});
+  QTest::mouseMove(canvas, {600, 300});
+  const auto notices = window.findChildren<QLabel*>(QStringLiteral("autosaveNotice"));
+  const auto shown = [&] { return notices[0]->isVisible() ? notices[0] : notices[1]; };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown()->isVisible(); }, 5000));
+  EXPECT_TRUE(window.rect().contains(shown()->geometry()));
+  kept.finish();
+  EXPECT_TRUE(QFile::exists(dir.filePath("kept.png")));
 }
