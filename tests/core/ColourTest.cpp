@@ -36,6 +36,8 @@ TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveTurningAtTheBounds) {
     EXPECT_EQ(components(), expected[step]) << step;
   }
   EXPECT_TRUE(canvas.ForeColor == packColour(0, 255, 85) && k.view.cmdColorBar == canvas.ForeColor);
+  platform.randoms = {0.99999994f};  // a random component reaches full intensity
+  EXPECT_EQ(k.RandomComponent(32, false), 255);
 }
 
 // Leaving a box validates its text: what is no number becomes 0, what is above 1000 becomes 1000.

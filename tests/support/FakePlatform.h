@@ -11,7 +11,6 @@
 class FakePlatform : public Platform {
  public:
   QSize screen{1024, 768};
-  double clock = 0;
   std::deque<float> randoms;  // handed out in order; 0 when none are left
   QString directory = QStringLiteral("/home/user/pictures");
   std::deque<std::optional<Colour>> colourAnswers;
@@ -38,7 +37,7 @@ class FakePlatform : public Platform {
 
   QSize screenPixelSize() override { return screen; }
   int displayColourDepth() override { return 32; }
-  double clockSeconds() override { return clock; }
+  double clockSeconds() override { return 0; }
   void seedRandomFromClock() override {}
   float randomSingle() override { return next(randoms); }
   QString currentDirectory() override { return directory; }
