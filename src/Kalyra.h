@@ -46,6 +46,7 @@ class Kalyra {
   void ShowPanel();
   void HidePanel();
   void Label1_Click();
+  void PanelKey_Press();  // F10, Shift+F10 or the Menu key, wherever the keyboard is
 
   // Fill and undo.
   void CmdFill_Click();

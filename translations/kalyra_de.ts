@@ -12,11 +12,11 @@
     <name>CanvasWidget</name>
     <message>
         <source>Canvas</source>
-        <translation>Zeichenfläche</translation>
+        <translation>Papier</translation>
     </message>
     <message>
-        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the colour under the pointer.</source>
-        <translation>Die Zeichenfläche. Ein Linksklick setzt den Stift auf oder hebt ihn ab, ein Rechtsklick zeigt oder verbirgt die Steuerung, ein Mittelklick nimmt die Farbe unter dem Zeiger.</translation>
+        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the color under the pointer. F10 or the Menu key shows the control panel with the keyboard on it, or hides it again.</source>
+        <translation>Das Papier zum Malen. Ein Linksklick setzt den Stift auf oder hebt ihn ab, ein Rechtsklick zeigt oder verbirgt die Steuerung, ein Mittelklick nimmt die Farbe unter dem Zeiger. F10 oder die Menütaste zeigt die Steuerung mit der Tastatur darauf oder verbirgt sie wieder.</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>no screen to show the canvas on.</source>
-        <translation>kein Bildschirm für die Zeichenfläche.</translation>
+        <translation>kein Bildschirm für das Papier.</translation>
     </message>
     <message>
         <source>it speaks en, de, fr and es, not “%1”.</source>
@@ -72,6 +72,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>A bitmap or PNG picture to open as the background.</source>
         <translation>Ein Bitmap- oder PNG-Bild, das als Hintergrund geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>no display to show the canvas on (is DISPLAY set?).</source>
+        <translation>keine Anzeige für das Papier (ist DISPLAY gesetzt?).</translation>
     </message>
 </context>
 <context>
@@ -205,7 +209,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Picks the background color of the Canvas and also clears the screen.</source>
-        <translation>Wählt die Hintergrundfarbe der Zeichenfläche und leert dabei den Bildschirm.</translation>
+        <translation>Wählt die Farbe des Papiers und leert dabei den Bildschirm.</translation>
     </message>
     <message>
         <source>Adjusts the amount of Green the Gradient Effect uses.</source>
@@ -307,16 +311,20 @@ Try &apos;kalyra --help&apos; for the options.</source>
         <source>blue step</source>
         <translation>Blau-Schritt</translation>
     </message>
+    <message>
+        <source>echo</source>
+        <translation>Echo</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>its size could not be read</source>
-        <translation>seine Größe war nicht lesbar</translation>
+        <translation>ihre Größe war nicht lesbar</translation>
     </message>
     <message>
         <source>at %1 × %2 pixels it is larger than Kalyra! can open</source>
-        <translation>mit %1 × %2 Pixeln ist es größer, als Kalyra! öffnen kann</translation>
+        <translation>mit %1 × %2 Pixeln ist sie größer, als Kalyra! öffnen kann</translation>
     </message>
     <message>
         <source>there is no such file</source>
@@ -324,7 +332,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
+        <translation>sie ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>the picture is too large for a bitmap file</source>
@@ -420,7 +428,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! is starting; the canvas follows in a moment.</source>
-        <translation>Kalyra! startet; die Zeichenfläche folgt gleich.</translation>
+        <translation>Kalyra! startet; das Papier folgt gleich.</translation>
     </message>
     <message>
         <source>Kalyra!</source>
@@ -441,7 +449,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>Right-click the canvas
 to show the panel</source>
-        <translation>Rechtsklick auf die Fläche
+        <translation>Rechtsklick auf das Papier
 zeigt die Steuerung</translation>
     </message>
     <message>
@@ -488,14 +496,6 @@ zeigt die Steuerung</translation>
         <translation>weniger Kopien</translation>
     </message>
     <message>
-        <source>order</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
-        <source>How many times a spin or kaleidoscope turns each stroke.</source>
-        <translation>Wie oft eine Drehung oder ein Kaleidoskop jeden Strich dreht.</translation>
-    </message>
-    <message>
         <source>+</source>
         <translation>+</translation>
     </message>
@@ -512,10 +512,6 @@ zeigt die Steuerung</translation>
         <translation>Regenbogen</translation>
     </message>
     <message>
-        <source>Draws and fills each copy in its own colour round the colour wheel. Key R.</source>
-        <translation>Zeichnet und füllt jede Kopie in ihrer eigenen Farbe rund um den Farbkreis. Taste R.</translation>
-    </message>
-    <message>
         <source>Guides</source>
         <translation>Hilfslinien</translation>
     </message>
@@ -530,6 +526,18 @@ zeigt die Steuerung</translation>
     <message>
         <source>Puts the centre of symmetry back in the middle of the screen (key H). Key C puts it under the pointer.</source>
         <translation>Setzt die Symmetriemitte zurück in die Bildschirmmitte (Taste H). Taste C setzt sie unter den Zeiger.</translation>
+    </message>
+    <message>
+        <source>How many times a spin or kaleidoscope turns each stroke, from 2 to 32.</source>
+        <translation>Wie oft eine Drehung oder ein Kaleidoskop jeden Strich dreht, von 2 bis 32.</translation>
+    </message>
+    <message>
+        <source>Draws and fills each copy in its own color round the color wheel. Key R.</source>
+        <translation>Zeichnet und füllt jede Kopie in ihrer eigenen Farbe rund um den Farbkreis. Taste R.</translation>
+    </message>
+    <message>
+        <source>order %1</source>
+        <translation>Anzahl %1</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>AutosaveRunner</name>
     <message>
         <source>Kalyra! could not keep a copy of your picture (%1); it will try again. Save Picture still works elsewhere.</source>
-        <translation>Kalyra! no pudo guardar una copia de tu dibujo (%1); lo intentará de nuevo. Guardar imagen sigue funcionando en otro lugar.</translation>
+        <translation>Kalyra! no pudo guardar una copia de tu imagen (%1); lo intentará de nuevo. «Guardar» sigue funcionando en otro lugar.</translation>
     </message>
 </context>
 <context>
@@ -15,8 +15,8 @@
         <translation>Lienzo</translation>
     </message>
     <message>
-        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the colour under the pointer.</source>
-        <translation>El área de dibujo. Un clic izquierdo apoya o levanta el lápiz, un clic derecho muestra u oculta el panel, un clic central toma el color bajo el puntero.</translation>
+        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the color under the pointer. F10 or the Menu key shows the control panel with the keyboard on it, or hides it again.</source>
+        <translation>El área de dibujo. Un clic izquierdo apoya o levanta el lápiz, un clic derecho muestra u oculta el panel, un clic central toma el color bajo el puntero. F10 o la tecla Menú muestra el panel con el teclado en él, o lo oculta de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -67,11 +67,15 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Brings back the picture an earlier run left unsaved, without asking.</source>
-        <translation>Recupera sin preguntar el dibujo que una ejecución anterior dejó sin guardar.</translation>
+        <translation>Recupera sin preguntar la imagen que una ejecución anterior dejó sin guardar.</translation>
     </message>
     <message>
         <source>A bitmap or PNG picture to open as the background.</source>
         <translation>Una imagen de mapa de bits o PNG para abrir como fondo.</translation>
+    </message>
+    <message>
+        <source>no display to show the canvas on (is DISPLAY set?).</source>
+        <translation>no hay ninguna pantalla gráfica para mostrar el lienzo (¿está definido DISPLAY?).</translation>
     </message>
 </context>
 <context>
@@ -177,7 +181,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Click with the left button, chooses a random drawing color.  Click with the Right button, chooses a random background color and clears the screen.</source>
-        <translation>Un clic izquierdo elige un color de dibujo al azar. Un clic derecho elige un color de fondo al azar y borra la pantalla.</translation>
+        <translation>Un clic izquierdo elige un color de dibujo al azar. Un clic derecho elige un color del lienzo al azar y borra la pantalla.</translation>
     </message>
     <message>
         <source>color bar</source>
@@ -193,7 +197,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>&amp;Drawing Color</source>
-        <translation>&amp;Color dibujo</translation>
+        <translation>&amp;Color de dibujo</translation>
     </message>
     <message>
         <source>Picks the color the mouse will draw with.</source>
@@ -201,11 +205,11 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>&amp;Canvas Color</source>
-        <translation>Color &amp;fondo</translation>
+        <translation>Color del &amp;lienzo</translation>
     </message>
     <message>
         <source>Picks the background color of the Canvas and also clears the screen.</source>
-        <translation>Elige el color de fondo del lienzo y también borra la pantalla.</translation>
+        <translation>Elige el color del lienzo y también borra la pantalla.</translation>
     </message>
     <message>
         <source>Adjusts the amount of Green the Gradient Effect uses.</source>
@@ -245,7 +249,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Changes the drawing color as you draw, giving your pictures a rainbow look!</source>
-        <translation>¡Cambia el color mientras dibujas y tus imágenes tendrán los colores del arco iris!</translation>
+        <translation>¡Cambia el color mientras dibujas y tus imágenes tendrán los colores del arcoíris!</translation>
     </message>
     <message>
         <source>Adjusts the amount of Red the Gradient Effect uses.</source>
@@ -306,6 +310,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>blue step</source>
         <translation>paso del azul</translation>
+    </message>
+    <message>
+        <source>echo</source>
+        <translation>eco</translation>
     </message>
 </context>
 <context>
@@ -401,7 +409,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! ended last time before your picture was saved. Bring it back?</source>
-        <translation>La última vez Kalyra! se cerró antes de guardar tu dibujo. ¿Recuperarlo?</translation>
+        <translation>La última vez Kalyra! se cerró antes de guardar tu imagen. ¿Recuperarla?</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -488,14 +496,6 @@ para ver el panel</translation>
         <translation>menos copias</translation>
     </message>
     <message>
-        <source>order</source>
-        <translation>orden</translation>
-    </message>
-    <message>
-        <source>How many times a spin or kaleidoscope turns each stroke.</source>
-        <translation>Cuántas veces un giro o un caleidoscopio gira cada trazo.</translation>
-    </message>
-    <message>
         <source>+</source>
         <translation>+</translation>
     </message>
@@ -512,16 +512,12 @@ para ver el panel</translation>
         <translation>Arcoíris</translation>
     </message>
     <message>
-        <source>Draws and fills each copy in its own colour round the colour wheel. Key R.</source>
-        <translation>Dibuja y rellena cada copia con su propio color alrededor de la rueda de colores. Tecla R.</translation>
-    </message>
-    <message>
         <source>Guides</source>
         <translation>Guías</translation>
     </message>
     <message>
         <source>Shows faint lines through the centre of symmetry; they are never part of the picture. Key G.</source>
-        <translation>Muestra líneas tenues por el centro de simetría; nunca forman parte del dibujo. Tecla G.</translation>
+        <translation>Muestra líneas tenues por el centro de simetría; nunca forman parte de la imagen. Tecla G.</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -530,6 +526,18 @@ para ver el panel</translation>
     <message>
         <source>Puts the centre of symmetry back in the middle of the screen (key H). Key C puts it under the pointer.</source>
         <translation>Devuelve el centro de simetría al medio de la pantalla (tecla H). La tecla C lo pone bajo el puntero.</translation>
+    </message>
+    <message>
+        <source>How many times a spin or kaleidoscope turns each stroke, from 2 to 32.</source>
+        <translation>Cuántas veces un giro o un caleidoscopio gira cada trazo, de 2 a 32.</translation>
+    </message>
+    <message>
+        <source>Draws and fills each copy in its own color round the color wheel. Key R.</source>
+        <translation>Dibuja y rellena cada copia con su propio color alrededor de la rueda de colores. Tecla R.</translation>
+    </message>
+    <message>
+        <source>order %1</source>
+        <translation>orden %1</translation>
     </message>
 </context>
 </TS>

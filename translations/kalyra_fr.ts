@@ -5,7 +5,7 @@
     <name>AutosaveRunner</name>
     <message>
         <source>Kalyra! could not keep a copy of your picture (%1); it will try again. Save Picture still works elsewhere.</source>
-        <translation>Kalyra! n’a pas pu garder une copie de ton image (%1) ; il réessaiera. Enregistrer l’image fonctionne toujours ailleurs.</translation>
+        <translation>Kalyra! n’a pas pu garder une copie de ton image (%1) ; il réessaiera. « Enregistrer » fonctionne toujours ailleurs.</translation>
     </message>
 </context>
 <context>
@@ -15,8 +15,8 @@
         <translation>Toile</translation>
     </message>
     <message>
-        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the colour under the pointer.</source>
-        <translation>La surface de dessin. Un clic gauche pose ou lève le crayon, un clic droit montre ou cache le panneau, un clic du milieu prend la couleur sous le pointeur.</translation>
+        <source>The drawing area. A left click puts the pen down or lifts it, a right click shows or hides the control panel, a middle click takes the color under the pointer. F10 or the Menu key shows the control panel with the keyboard on it, or hides it again.</source>
+        <translation>La surface de dessin. Un clic gauche pose ou lève le crayon, un clic droit montre ou cache le panneau, un clic du milieu prend la couleur sous le pointeur. F10 ou la touche Menu montre le panneau avec le clavier dessus, ou le cache de nouveau.</translation>
     </message>
 </context>
 <context>
@@ -24,8 +24,8 @@
     <message>
         <source>A doodling program: every stroke is mirrored about the centre of the screen.
 Left click: pen down or up. Right click: show or hide the panel.</source>
-        <translation>Un programme de gribouillage : chaque trait est reflété autour du centre de l’écran.
-Clic gauche : poser ou lever le crayon. Clic droit : montrer ou cacher le panneau.</translation>
+        <translation>Un programme de gribouillage : chaque trait est reflété autour du centre de l’écran.
+Clic gauche : poser ou lever le crayon. Clic droit : montrer ou cacher le panneau.</translation>
     </message>
     <message>
         <source>Shows these options and ends.</source>
@@ -50,8 +50,8 @@ Clic gauche : poser ou lever le crayon. Clic droit : montrer ou cacher le pannea
     <message>
         <source>Kalyra!: %1
 Try &apos;kalyra --help&apos; for the options.</source>
-        <translation>Kalyra! : %1
-« kalyra --help » affiche les options.</translation>
+        <translation>Kalyra! : %1
+« kalyra --help » affiche les options.</translation>
     </message>
     <message>
         <source>only one picture can be opened.</source>
@@ -63,7 +63,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>it speaks en, de, fr and es, not “%1”.</source>
-        <translation>il parle en, de, fr et es, pas « %1 ».</translation>
+        <translation>il parle en, de, fr et es, pas « %1 ».</translation>
     </message>
     <message>
         <source>Brings back the picture an earlier run left unsaved, without asking.</source>
@@ -72,6 +72,10 @@ Try &apos;kalyra --help&apos; for the options.</source>
     <message>
         <source>A bitmap or PNG picture to open as the background.</source>
         <translation>Une image bitmap ou PNG à ouvrir comme fond.</translation>
+    </message>
+    <message>
+        <source>no display to show the canvas on (is DISPLAY set?).</source>
+        <translation>aucun affichage pour montrer la toile (DISPLAY est-il défini ?).</translation>
     </message>
 </context>
 <context>
@@ -82,7 +86,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! draws on the whole screen; a right click shows or hides the control panel.</source>
-        <translation>Kalyra! dessine sur tout l’écran ; un clic droit montre ou cache le panneau.</translation>
+        <translation>Kalyra! dessine sur tout l’écran ; un clic droit montre ou cache le panneau.</translation>
     </message>
 </context>
 <context>
@@ -157,11 +161,11 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Draws in four way mirrored mode.</source>
-        <translation>Dessine en miroir à quatre voies.</translation>
+        <translation>Dessine en miroir, avec quatre reflets.</translation>
     </message>
     <message>
         <source>Draws in 8 way mirrored mode. </source>
-        <translation>Dessine en miroir à huit voies.</translation>
+        <translation>Dessine en miroir, avec huit reflets.</translation>
     </message>
     <message>
         <source>no mirror</source>
@@ -169,11 +173,11 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>four-way mirror</source>
-        <translation>miroir à quatre voies</translation>
+        <translation>miroir à quatre reflets</translation>
     </message>
     <message>
         <source>eight-way mirror</source>
-        <translation>miroir à huit voies</translation>
+        <translation>miroir à huit reflets</translation>
     </message>
     <message>
         <source>Click with the left button, chooses a random drawing color.  Click with the Right button, chooses a random background color and clears the screen.</source>
@@ -221,7 +225,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Saves a picture.</source>
-        <translation>Enregistre une image.</translation>
+        <translation>Enregistre l’image.</translation>
     </message>
     <message>
         <source>F&amp;ill</source>
@@ -229,15 +233,15 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Changes from drawing mode to fill mode, and fills selected color when you mouseclick.</source>
-        <translation>Passe du dessin au remplissage ; un clic remplit alors avec la couleur choisie.</translation>
+        <translation>Passe du dessin au remplissage ; un clic remplit alors avec la couleur choisie.</translation>
     </message>
     <message>
         <source>&amp;Load Picture</source>
-        <translation>&amp;Ouvrir image</translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Loads a previously saved picture into the background.</source>
-        <translation>Charge une image enregistrée comme fond.</translation>
+        <translation>Ouvre une image enregistrée comme fond.</translation>
     </message>
     <message>
         <source>&amp;Gradient</source>
@@ -245,7 +249,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Changes the drawing color as you draw, giving your pictures a rainbow look!</source>
-        <translation>Change la couleur pendant que tu dessines : tes images prennent les couleurs de l’arc-en-ciel !</translation>
+        <translation>Change la couleur pendant que tu dessines : tes images prennent les couleurs de l’arc-en-ciel !</translation>
     </message>
     <message>
         <source>Adjusts the amount of Red the Gradient Effect uses.</source>
@@ -281,7 +285,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Click to switch the echo on or off; the title is red while the echo is on.</source>
-        <translation>Un clic active ou coupe l’écho ; le titre est rouge tant que l’écho est actif.</translation>
+        <translation>Un clic active ou coupe l’écho ; le titre est rouge tant que l’écho est actif.</translation>
     </message>
     <message>
         <source>Prints the picture.</source>
@@ -297,15 +301,19 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>red step</source>
-        <translation>pas du rouge</translation>
+        <translation>vitesse du rouge</translation>
     </message>
     <message>
         <source>green step</source>
-        <translation>pas du vert</translation>
+        <translation>vitesse du vert</translation>
     </message>
     <message>
         <source>blue step</source>
-        <translation>pas du bleu</translation>
+        <translation>vitesse du bleu</translation>
+    </message>
+    <message>
+        <source>echo</source>
+        <translation>écho</translation>
     </message>
 </context>
 <context>
@@ -347,7 +355,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! could not read the picture file “%1”: %2.</source>
-        <translation>Kalyra! n’a pas pu lire le fichier image « %1 » : %2.</translation>
+        <translation>Kalyra! n’a pas pu lire le fichier image « %1 » : %2.</translation>
     </message>
     <message>
         <source>Open</source>
@@ -363,7 +371,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! could not save the picture to “%1”: %2.</source>
-        <translation>Kalyra! n’a pas pu enregistrer l’image dans « %1 » : %2.</translation>
+        <translation>Kalyra! n’a pas pu enregistrer l’image dans « %1 » : %2.</translation>
     </message>
     <message>
         <source>PNG Files (*.png)</source>
@@ -378,7 +386,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! could not print the picture: %1.</source>
-        <translation>Kalyra! n’a pas pu imprimer l’image : %1.</translation>
+        <translation>Kalyra! n’a pas pu imprimer l’image : %1.</translation>
     </message>
     <message>
         <source>the printer reports no printable area</source>
@@ -401,7 +409,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! ended last time before your picture was saved. Bring it back?</source>
-        <translation>La dernière fois, Kalyra! s’est arrêté avant que ton image soit enregistrée. La récupérer ?</translation>
+        <translation>La dernière fois, Kalyra! s’est arrêté avant que ton image soit enregistrée. La récupérer ?</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -420,7 +428,7 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
     <message>
         <source>Kalyra! is starting; the canvas follows in a moment.</source>
-        <translation>Kalyra! démarre ; la toile arrive dans un instant.</translation>
+        <translation>Kalyra! démarre ; la toile arrive dans un instant.</translation>
     </message>
     <message>
         <source>Kalyra!</source>
@@ -457,7 +465,7 @@ pour voir le panneau</translation>
     </message>
     <message>
         <source>How each stroke is repeated round the centre: spin, kaleidoscope, order, rainbow copies, guides and the centre.</source>
-        <translation>Comment chaque trait est répété autour du centre : rotation, kaléidoscope, ordre, copies arc-en-ciel, guides et centre.</translation>
+        <translation>Comment chaque trait est répété autour du centre : rotation, kaléidoscope, ordre, copies arc-en-ciel, guides et centre.</translation>
     </message>
     <message>
         <source>Spin</source>
@@ -473,7 +481,7 @@ pour voir le panneau</translation>
     </message>
     <message>
         <source>Draws every stroke turned round the centre and mirrored, twice as many times as the order says. Key K.</source>
-        <translation>Dessine chaque trait tourné autour du centre et en miroir, deux fois plus que l’indique l’ordre. Touche K.</translation>
+        <translation>Dessine chaque trait tourné autour du centre et reflété, deux fois plus souvent que ne l’indique l’ordre. Touche K.</translation>
     </message>
     <message>
         <source>-</source>
@@ -486,14 +494,6 @@ pour voir le panneau</translation>
     <message>
         <source>fewer copies</source>
         <translation>moins de copies</translation>
-    </message>
-    <message>
-        <source>order</source>
-        <translation>ordre</translation>
-    </message>
-    <message>
-        <source>How many times a spin or kaleidoscope turns each stroke.</source>
-        <translation>Combien de fois une rotation ou un kaléidoscope tourne chaque trait.</translation>
     </message>
     <message>
         <source>+</source>
@@ -512,16 +512,12 @@ pour voir le panneau</translation>
         <translation>Arc-en-ciel</translation>
     </message>
     <message>
-        <source>Draws and fills each copy in its own colour round the colour wheel. Key R.</source>
-        <translation>Dessine et remplit chaque copie de sa propre couleur autour du cercle chromatique. Touche R.</translation>
-    </message>
-    <message>
         <source>Guides</source>
         <translation>Guides</translation>
     </message>
     <message>
         <source>Shows faint lines through the centre of symmetry; they are never part of the picture. Key G.</source>
-        <translation>Montre de fines lignes passant par le centre de symétrie ; elles ne font jamais partie de l’image. Touche G.</translation>
+        <translation>Montre de fines lignes passant par le centre de symétrie ; elles ne font jamais partie de l’image. Touche G.</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -530,6 +526,18 @@ pour voir le panneau</translation>
     <message>
         <source>Puts the centre of symmetry back in the middle of the screen (key H). Key C puts it under the pointer.</source>
         <translation>Remet le centre de symétrie au milieu de l’écran (touche H). La touche C le place sous le pointeur.</translation>
+    </message>
+    <message>
+        <source>How many times a spin or kaleidoscope turns each stroke, from 2 to 32.</source>
+        <translation>Combien de fois une rotation ou un kaléidoscope tourne chaque trait, de 2 à 32.</translation>
+    </message>
+    <message>
+        <source>Draws and fills each copy in its own color round the color wheel. Key R.</source>
+        <translation>Dessine et remplit chaque copie de sa propre couleur autour du cercle chromatique. Touche R.</translation>
+    </message>
+    <message>
+        <source>order %1</source>
+        <translation>ordre %1</translation>
     </message>
 </context>
 </TS>

@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "app/FaceButton.h"
 #include "app/MainWindow.h"
+#include "app/PanelWidgets.h"
 #include "app/SplashWindow.h"
 #include "history/AutosaveSlot.h"
 #include "l10n/Translations.h"
@@ -53,12 +56,29 @@ QStringList argumentsOf(int argc, char** argv) {
   return arguments;
 }
 
+// The status of a command line the program cannot follow, and of a start without a display.
+constexpr int RefusedStatus = 2;
+
 int refuse(const QString& message) {
   std::fprintf(
       stderr, "%s\n",
       qPrintable(
           CommandLine::tr("Kalyra!: %1\nTry 'kalyra --help' for the options.").arg(message)));
-  return 2;
+  return RefusedStatus;
+}
+
+QtMessageHandler qtMessages = nullptr;
+
+// Qt ends the program with a fatal message, aborting, when no platform plugin can show a
+// window; the program tells so and ends with its own status instead.
+void refuseWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    qtMessages(type, context, text);
+    return;
+  }
+  refuse(CommandLine::tr("no display to show the canvas on (is DISPLAY set?)."));
+  std::fflush(stderr);
+  std::_Exit(RefusedStatus);
 }
 
 // Help and version are answered before Qt looks for a display, so they work anywhere.
@@ -96,8 +116,12 @@ std::optional<QString> languageOf(int argc, char** argv, QString& asked) {
 
 }  // namespace
 
-void configureApplication(QApplication&) {
+void configureApplication(QApplication& app) {
+  // Docks and window lists match the window with its menu entry and show the entry's icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.kalyra.kalyra"));
+  app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kalyra.kalyra")));
   installFaceButtonAccessibility();
+  installTitleAccessibility();
   // Every pointer position must reach the stroke drawing. Some platforms (X11) switch event
   // compression on while the application object is made, so it is switched off afterwards.
   QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
@@ -113,7 +137,9 @@ int runKalyra(int argc, char** argv) {
   }
   if (const auto answer = answerAtOnce(argc, argv, *language)) return *answer;
 
+  qtMessages = qInstallMessageHandler(refuseWithoutDisplay);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtMessages);
   configureApplication(app);
   installTranslations(app, *language);
   QCommandLineParser parser;

@@ -16,7 +16,8 @@ CanvasWidget::CanvasWidget(const Surface& surface, QWidget* parent)
   setAccessibleName(tr("Canvas"));
   setAccessibleDescription(
       tr("The drawing area. A left click puts the pen down or lifts it, a right click shows or "
-         "hides the control panel, a middle click takes the colour under the pointer."));
+         "hides the control panel, a middle click takes the color under the pointer. F10 or the "
+         "Menu key shows the control panel with the keyboard on it, or hides it again."));
   // Every pointer move draws while the pen is down, with or without a button held.
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);

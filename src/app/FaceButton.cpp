@@ -123,7 +123,7 @@ void FaceButton::press() {
 void FaceButton::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-    if (!event->isAutoRepeat()) press();
+    if (!event->isAutoRepeat()) pressFromKeyboard([this] { press(); });
     event->accept();
     return;
   }
@@ -139,10 +139,25 @@ QString withoutMnemonic(QString caption) {
   return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
+QAccessible::Role roleOf(FaceButton::Mark mark) {
+  switch (mark) {
+    case FaceButton::Mark::Choice:
+      return QAccessible::RadioButton;
+    case FaceButton::Mark::Switch:
+      return QAccessible::CheckBox;
+    case FaceButton::Mark::None:
+      break;
+  }
+  return QAccessible::Button;
+}
+
 class FaceButtonAccessible : public QAccessibleWidget {
  public:
   explicit FaceButtonAccessible(FaceButton* button)
       : QAccessibleWidget(button, QAccessible::Button) {}
+
+  // Asked each time: the interface may be made before the button learns its mark.
+  QAccessible::Role role() const override { return roleOf(button()->mark()); }
 
   QString text(QAccessible::Text t) const override {
     QString text = QAccessibleWidget::text(t);
@@ -155,7 +170,7 @@ class FaceButtonAccessible : public QAccessibleWidget {
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.pressed = button()->isDown();
-    state.checkable = button()->isMarkable();
+    state.checkable = button()->mark() != FaceButton::Mark::None;
     state.checked = button()->isMarked();
     return state;
   }
@@ -174,9 +189,16 @@ class FaceButtonAccessible : public QAccessibleWidget {
   FaceButton* button() const { return static_cast<FaceButton*>(widget()); }
 };
 
+// A frame role means a top-level window to screen readers, which then find it inactive and
+// lose the focus; the program's frames only group controls.
 QAccessibleInterface* faceButtonAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String("FaceButton")) return nullptr;
-  if (auto* button = qobject_cast<FaceButton*>(object)) return new FaceButtonAccessible(button);
+  if (className == QLatin1String("FaceButton")) {
+    if (auto* button = qobject_cast<FaceButton*>(object)) return new FaceButtonAccessible(button);
+  }
+  if (className == QLatin1String("QFrame")) {
+    if (auto* frame = qobject_cast<QWidget*>(object))
+      return new QAccessibleWidget(frame, QAccessible::Grouping);
+  }
   return nullptr;
 }
 

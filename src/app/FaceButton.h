@@ -10,14 +10,16 @@
 // press with any mouse button is reported (the colour bar answers the right button too) and
 // never passes through to the canvas beneath.
 //
-// A button whose yellow face marks a selection ("markable") tells assistive tools so as a
-// checked state.
+// A button whose yellow face marks a selection tells assistive tools what it is: one choice of
+// several (a radio button) or a switch (a check box), and whether it is checked.
 class FaceButton : public QAbstractButton {
   Q_OBJECT
 
  public:
   // What a button without a caption shows.
   enum class Picture { None, Dot, Line, Square, Circle };
+  // What a yellow face means: nothing, the chosen one of a group, or a switch that is on.
+  enum class Mark { None, Choice, Switch };
 
   explicit FaceButton(QWidget* parent);
 
@@ -25,11 +27,22 @@ class FaceButton : public QAbstractButton {
   void setFace(const QColor& face);
   // `size` is the dot's diameter in pixels for Picture::Dot.
   void setPicture(Picture picture, int size = 0);
-  void setMarkable(bool markable) { markable_ = markable; }
-  bool isMarkable() const { return markable_; }
-  bool isMarked() const { return markable_ && face_ == QColor(255, 255, 0); }
+  void setMark(Mark mark) { mark_ = mark; }
+  Mark mark() const { return mark_; }
+  bool isMarked() const { return mark_ != Mark::None && face_ == QColor(255, 255, 0); }
   // A left press and click as from the mouse, for the keyboard and assistive tools.
   void press();
+  // Whether a press made with Space or Enter on a panel control is running: such a press
+  // leaves the keyboard on the panel instead of handing it to the canvas.
+  static bool keyboardPressRunning() { return keyboardPress_; }
+  // Runs `press` as a press made from the keyboard.
+  template <typename Press>
+  static void pressFromKeyboard(Press press) {
+    const bool outer = keyboardPress_;
+    keyboardPress_ = true;
+    press();
+    keyboardPress_ = outer;
+  }
 
   QSize sizeHint() const override;
 
@@ -50,10 +63,12 @@ class FaceButton : public QAbstractButton {
   QColor face_ = Qt::white;
   Picture picture_ = Picture::None;
   int pictureSize_ = 0;
-  bool markable_ = false;
+  Mark mark_ = Mark::None;
+  static inline bool keyboardPress_ = false;
 };
 
-// Lets assistive tools see face buttons with their names, marks and press action.
+// Lets assistive tools see face buttons with their names, roles, marks and press action, and
+// the panel's containers as groupings.
 void installFaceButtonAccessibility();
 
 // The button codes of the program's mouse handlers; 0 for buttons it doesn't know.

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include "app/AutosaveRunner.h"
@@ -26,6 +27,10 @@ MainWindow::MainWindow(Platform& platform, double logicalDpi)
   canvas_ = new CanvasWidget(surface_, this);
   panel_ = std::make_unique<PanelWidgets>(this, canvas_, logicalDpi);
   strip_ = new SymmetryStrip(canvas_, logicalDpi);
+  // Tab goes on from the panel's last control through the symmetry strip.
+  QWidget* previous = panel_->Label1;
+  for (FaceButton* b : strip_->findChildren<FaceButton*>(Qt::FindDirectChildrenOnly))
+    setTabOrder(previous, b), previous = b;
   connectCanvas();
   connectSelectors();
   connectCommands();
@@ -87,6 +92,14 @@ void MainWindow::connectCanvas() {
     k_.Canvas_KeyPress(keyAscii);
     sync();
   });
+  // Shortcuts of the whole window, so that they also work while a panel control has the keys.
+  for (const QKeySequence& key : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::SHIFT | Qt::Key_F10),
+                                  QKeySequence(Qt::Key_Menu)}) {
+    connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
+      k_.PanelKey_Press();
+      sync();
+    });
+  }
 }
 
 void MainWindow::connectSelectors() {
@@ -198,9 +211,15 @@ void MainWindow::renderView() {
   renderFaces();
   renderTexts();
   renderSymmetry();
+  // Space or Enter on a panel control leaves the keyboard there, where the user is working
+  // through the panel; a click hands it to the canvas.
   if (view.canvasFocusRequested) {
     view.canvasFocusRequested = false;
-    canvas_->setFocus(Qt::OtherFocusReason);
+    if (!FaceButton::keyboardPressRunning()) canvas_->setFocus(Qt::OtherFocusReason);
+  }
+  if (view.panelFocusRequested) {
+    view.panelFocusRequested = false;
+    panel_->CmdSetForeColor->setFocus(Qt::TabFocusReason);
   }
 }
 
@@ -216,6 +235,7 @@ void MainWindow::renderFaces() {
   panel_->CmdFill->setFace(toQColor(view.CmdFill));
   panel_->CmdGradient->setFace(toQColor(view.CmdGradient));
   panel_->cmdColorBar->setFace(toQColor(view.cmdColorBar));
+  panel_->Label1->setOn(k_.EchoOn);
   const QColor label = toQColor(view.Label1ForeColor);
   if (panel_->Label1->palette().color(QPalette::WindowText) != label) {
     QPalette palette = panel_->Label1->palette();

@@ -1,8 +1,12 @@
 #include "app/PanelWidgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "app/FaceButton.h"
@@ -12,6 +16,37 @@ void StepBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   const Qt::FocusReason reason = event->reason();
   if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) emit lostFocus();
+}
+
+TitleLabel::TitleLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void TitleLabel::setOn(bool on) {
+  if (on == on_) return;
+  on_ = on;
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+}
+
+void TitleLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    QLabel::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat()) FaceButton::pressFromKeyboard([this] { emit clicked(); });
+  event->accept();
+}
+
+void TitleLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TitleLabel::mousePressEvent(QMouseEvent* event) {
@@ -26,6 +61,42 @@ void TitleLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 namespace {
+
+class TitleAccessible : public QAccessibleWidget {
+ public:
+  explicit TitleAccessible(TitleLabel* title) : QAccessibleWidget(title, QAccessible::CheckBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    QString text = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && text.isEmpty()) text = title()->text();
+    return text;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = title()->isOn();
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == toggleAction() || action == pressAction()) {
+      emit title()->clicked();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  TitleLabel* title() const { return static_cast<TitleLabel*>(widget()); }
+};
+
+QAccessibleInterface* titleAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String("TitleLabel")) return nullptr;
+  if (auto* title = qobject_cast<TitleLabel*>(object)) return new TitleAccessible(title);
+  return nullptr;
+}
 
 // A button array's members stand side by side, 480 twips apart.
 Twips inRow(int firstLeft, int top, int index) {
@@ -80,11 +151,19 @@ FaceButton* polygonButton(QWidget* parent, int i, double dpi) {
                          PanelWidgets::tr("P%1").arg(i + 3), sansFont(9.75),
                          PanelWidgets::tr(polygonTips[i]), Qt::white);
   b->setAccessibleName(PanelWidgets::tr("polygons with %1 sides").arg(i + 3));
-  b->setMarkable(true);
+  b->setMark(FaceButton::Mark::Choice);
   return b;
 }
 
 }  // namespace
+
+void installTitleAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(titleAccessible);
+    return true;
+  }();
+  (void)installed;
+}
 
 // Within each container, controls made later lie above those made earlier; each container's
 // controls are therefore made from the bottom of the stack upwards.
@@ -111,7 +190,7 @@ void PanelWidgets::placeWindowArrays(QWidget* window, double dpi) {
                     arrayFont, styTips[i], Qt::white);
     sty[i]->setPicture(styPictures[i]);
     sty[i]->setAccessibleName(styNames[i]);
-    sty[i]->setMarkable(true);
+    sty[i]->setMark(FaceButton::Mark::Choice);
   }
   const QString mirTips[3] = {tr("Draws in single (non-mirrored) mode."),
                               tr("Draws in four way mirrored mode."),
@@ -122,7 +201,7 @@ void PanelWidgets::placeWindowArrays(QWidget* window, double dpi) {
     mir[i] = button(window, QStringLiteral("mir(%1)").arg(i), inRow(2520, 960, i), dpi,
                     mirCaptions[i], arrayFont, mirTips[i], Qt::white);
     mir[i]->setAccessibleName(mirNames[i]);
-    mir[i]->setMarkable(true);
+    mir[i]->setMark(FaceButton::Mark::Choice);
   }
   cmdColorBar =
       button(window, QStringLiteral("cmdColorBar"), {1560, 960, 975, 375}, dpi, {}, sansFont(12),
@@ -137,7 +216,7 @@ void PanelWidgets::placeWindowArrays(QWidget* window, double dpi) {
     // The dot is as wide as the pen this button chooses.
     th[i]->setPicture(FaceButton::Picture::Dot, 2 * i + 1);
     th[i]->setAccessibleName(tr("pen width %1").arg(2 * i + 1));
-    th[i]->setMarkable(true);
+    th[i]->setMark(FaceButton::Mark::Choice);
   }
   for (int i = 1; i < 8; ++i) polyg[i] = polygonButton(window, i, dpi);
 }
@@ -246,6 +325,7 @@ void PanelWidgets::collectControls() {
 void PanelWidgets::describeUnlabelled() {
   MainFrame->setAccessibleName(tr("Kalyra! Control Panel"));
   MainFrame->setAccessibleDescription(tr("The controls of Kalyra!"));
+  Label1->setAccessibleName(tr("echo"));
   Label1->setAccessibleDescription(
       tr("Click to switch the echo on or off; the title is red while the echo is on."));
   CmdPrint->setAccessibleDescription(tr("Prints the picture."));
@@ -254,8 +334,8 @@ void PanelWidgets::describeUnlabelled() {
   txtRed->setAccessibleName(tr("red step"));
   txtGreen->setAccessibleName(tr("green step"));
   txtBlue->setAccessibleName(tr("blue step"));
-  CmdFill->setMarkable(true);
-  CmdGradient->setMarkable(true);
+  CmdFill->setMark(FaceButton::Mark::Switch);
+  CmdGradient->setMark(FaceButton::Mark::Switch);
 }
 
 // Tab walks the panel from the top left to the bottom, as it reads.
@@ -268,6 +348,6 @@ void PanelWidgets::orderTabs(QWidget* canvas) {
   order.push_back(ScrollSize);
   order.insert(order.end(), th.begin(), th.end());
   order.insert(order.end(), {cmdOpen, CmdSave, CmdGradient, txtRed, txtGreen, txtBlue, CmdFill,
-                             CmdFrame, CmdPrint, CmdExit});
+                             CmdFrame, CmdPrint, CmdExit, Label1});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -28,12 +28,17 @@ class StepBox : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 };
 
-// The panel's title, which switches the echo when clicked.
+// The panel's title, which switches the echo when clicked, or with Space or Enter once Tab has
+// reached it. Assistive tools see it as the echo's check box.
 class TitleLabel : public QLabel {
   Q_OBJECT
 
  public:
-  using QLabel::QLabel;
+  TitleLabel(const QString& text, QWidget* parent);
+
+  // Whether the echo it switches is on (the title is red then).
+  bool isOn() const { return on_; }
+  void setOn(bool on);
 
  signals:
   void clicked();
@@ -41,7 +46,15 @@ class TitleLabel : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool on_ = false;
 };
+
+// Lets assistive tools see the title as the echo's switch.
+void installTitleAccessibility();
 
 // Every control of the control panel, placed, labelled and stacked as the program lays it out:
 // some belong to the window, some to the canvas, three to the panel's frame. They are all

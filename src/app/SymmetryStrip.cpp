@@ -51,11 +51,12 @@ SymmetryStrip::SymmetryStrip(QWidget* canvas, double logicalDpi)
   lblOrder->setGeometry(toPixels({2985, Row1, 510, RowHeight}, logicalDpi));
   lblOrder->setAlignment(Qt::AlignCenter);
   lblOrder->setFont(sansFont(9.75, true));
-  describe(lblOrder, tr("order"), tr("How many times a spin or kaleidoscope turns each stroke."));
+  describe(lblOrder, {},
+           tr("How many times a spin or kaleidoscope turns each stroke, from 2 to 32."));
   cmdOrderUp = button(QStringLiteral("cmdOrderUp"), 3540, Row1, 375, tr("+"),
                       tr("More copies round the centre. Key +."), false, tr("more copies"));
   cmdRainbow = button(QStringLiteral("cmdRainbow"), 90, Row2, 1260, tr("Rainbow"),
-                      tr("Draws and fills each copy in its own colour round the colour wheel. "
+                      tr("Draws and fills each copy in its own color round the color wheel. "
                          "Key R."),
                       true);
   cmdGuides = button(QStringLiteral("cmdGuides"), 1395, Row2, 1260, tr("Guides"),
@@ -79,6 +80,7 @@ FaceButton* SymmetryStrip::button(const QString& name, int left, int top, int wi
   b->setFont(sansFont(8.25, true));
   b->setFace(toggle ? Qt::white : ButtonFace);
   b->setCheckable(toggle);
+  b->setMark(toggle ? FaceButton::Mark::Switch : FaceButton::Mark::None);
   describe(b, accessibleName.isEmpty() ? caption : accessibleName, tip);
   return b;
 }
@@ -93,5 +95,8 @@ void SymmetryStrip::render(const Symmetry& symmetry) {
   show(cmdRainbow, symmetry.rainbow);
   show(cmdGuides, symmetry.guides);
   const QString order = QString::number(symmetry.order());
-  if (lblOrder->text() != order) lblOrder->setText(order);
+  if (lblOrder->text() == order) return;
+  lblOrder->setText(order);
+  // The name carries the number, so that screen readers read it and announce its change.
+  lblOrder->setAccessibleName(tr("order %1").arg(order));
 }

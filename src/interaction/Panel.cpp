@@ -54,3 +54,16 @@ void Kalyra::HidePanel() {
 void Kalyra::Label1_Click() {
   ToggleEcho();
 }
+
+// The panel's key (F10 or the Menu key) is the keyboard's right click: it shows the panel with
+// the keyboard on its first control, and hides it again with the keyboard back on the canvas.
+void Kalyra::PanelKey_Press() {
+  if (view.isVisible(Control::cmdColorBar)) {
+    HidePanel();
+    requestCanvasFocus();
+  } else {
+    liftPen();
+    ShowPanel();
+    view.panelFocusRequested = true;
+  }
+}

@@ -52,6 +52,8 @@ struct PanelView {
   int ScrollSize = 1;  // the size bar's value, 1–350
 
   bool canvasFocusRequested = false;
+  // The keyboard goes to the panel's first control.
+  bool panelFocusRequested = false;
 
   PanelView() {
     th.fill(White);

@@ -42,8 +42,8 @@ static void walk(QAccessibleInterface* node, QSet<QObject*>& reached) {
 using AccessibilityTest = WindowTest;
 
 // Every control reached, named, described and marked; Tab walks the shown panel; Space or Enter
-// presses like a click, after which the keys are the canvas's again. A click never takes the
-// keyboard from the canvas.
+// presses like a click and leaves the keyboard on the panel; F10 (Shift+F10, Menu) shows the
+// panel with the keyboard on its first control, and hides it with the keyboard on the canvas.
 TEST_F(AccessibilityTest, EveryControlIsReachedNamedAndMarkedAndTheKeyboardReturnsToTheCanvas) {
   tap(Qt::RightButton);
   QSet<QObject*> reached, splashReached;
@@ -64,11 +64,25 @@ TEST_F(AccessibilityTest, EveryControlIsReachedNamedAndMarkedAndTheKeyboardRetur
   for (int i = 0; i < 4; ++i) type(Qt::Key_Tab);  // past the colour, and the first two styles
   ASSERT_EQ(QApplication::focusWidget(), panel.sty[1]);
   type(Qt::Key_Space);
-  EXPECT_TRUE(k.StyIndex == 1 && QApplication::focusWidget() == canvas);
-  for (int i = 0; i < 6; ++i) type(Qt::Key_Tab);
+  EXPECT_TRUE(k.StyIndex == 1 && QApplication::focusWidget() == panel.sty[1]);
+  for (int i = 0; i < 2; ++i) type(Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), panel.cmdColorBar);
   type(Qt::Key_Return);
   EXPECT_NE(panel.cmdColorBar->face(), QColor(255, 0, 0));  // a random drawing colour
+  type(Qt::Key_F10);
+  EXPECT_TRUE(panelIs(false) && QApplication::focusWidget() == canvas);
   type(Qt::Key_Space);  // back on the canvas: Space takes the colour under the pointer
   EXPECT_EQ(panel.cmdColorBar->face(), QColor(Qt::white));
+
+  for (const QKeyCombination key : {Qt::Key_F10 | Qt::NoModifier, Qt::Key_F10 | Qt::ShiftModifier,
+                                    Qt::Key_Menu | Qt::NoModifier}) {
+    type(key.key(), key.keyboardModifiers());
+    EXPECT_TRUE(panelIs(true) && QApplication::focusWidget() == panel.CmdSetForeColor);
+    for (int i = 0; i < 60 && QApplication::focusWidget() != panel.Label1; ++i) type(Qt::Key_Tab);
+    type(Qt::Key_Space);  // the title is the echo's switch
+    EXPECT_TRUE(k.EchoOn && checked(panel.Label1) && QApplication::focusWidget() == panel.Label1);
+    type(Qt::Key_Return);
+    type(key.key(), key.keyboardModifiers());
+    EXPECT_TRUE(panelIs(false) && !k.EchoOn && QApplication::focusWidget() == canvas);
+  }
 }
