@@ -190,15 +190,17 @@ class FaceButtonAccessible : public QAccessibleWidget {
 };
 
 // A frame role means a top-level window to screen readers, which then find it inactive and
-// lose the focus; the program's frames only group controls.
+// lose the focus; the program's frames only group controls, and its windows are the frames.
 QAccessibleInterface* faceButtonAccessible(const QString& className, QObject* object) {
   if (className == QLatin1String("FaceButton")) {
     if (auto* button = qobject_cast<FaceButton*>(object)) return new FaceButtonAccessible(button);
   }
-  if (className == QLatin1String("QFrame")) {
-    if (auto* frame = qobject_cast<QWidget*>(object))
-      return new QAccessibleWidget(frame, QAccessible::Grouping);
-  }
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (className == QLatin1String("QFrame") && widget)
+    return new QAccessibleWidget(widget, QAccessible::Grouping);
+  // The program's own windows are windows, as screen readers expect at the top.
+  if (className == QLatin1String("QWidget") && widget && widget->isWindow())
+    return new QAccessibleWidget(widget, QAccessible::Window);
   return nullptr;
 }
 
