@@ -59,15 +59,18 @@ QStringList argumentsOf(int argc, char** argv) {
 // The status of a command line the program cannot follow, and of a start without a display.
 constexpr int RefusedStatus = 2;
 
+QString refusal(const QString& message) {
+  return CommandLine::tr("Kalyra!: %1\nTry 'kalyra --help' for the options.").arg(message) +
+         QLatin1Char('\n');
+}
+
 int refuse(const QString& message) {
-  std::fprintf(
-      stderr, "%s\n",
-      qPrintable(
-          CommandLine::tr("Kalyra!: %1\nTry 'kalyra --help' for the options.").arg(message)));
+  std::fputs(qPrintable(refusal(message)), stderr);
   return RefusedStatus;
 }
 
 QtMessageHandler qtMessages = nullptr;
+QString withoutDisplay;
 
 // Qt ends the program with a fatal message, aborting, when no platform plugin can show a
 // window; the program tells so and ends with its own status instead.
@@ -76,9 +79,16 @@ void refuseWithoutDisplay(QtMsgType type, const QMessageLogContext& context, con
     qtMessages(type, context, text);
     return;
   }
-  refuse(CommandLine::tr("no display to show the canvas on (is DISPLAY set?)."));
+  std::fputs(qPrintable(withoutDisplay), stderr);
   std::fflush(stderr);
   std::_Exit(RefusedStatus);
+}
+
+// Worded before the application object that finds no display, in the user's language.
+QString wordingWithoutDisplay(int argc, char** argv, const QString& language) {
+  QCoreApplication app(argc, argv);
+  installTranslations(app, language);
+  return refusal(CommandLine::tr("no display to show the canvas on (is DISPLAY set?)."));
 }
 
 // Help and version are answered before Qt looks for a display, so they work anywhere.
@@ -137,6 +147,7 @@ int runKalyra(int argc, char** argv) {
   }
   if (const auto answer = answerAtOnce(argc, argv, *language)) return *answer;
 
+  withoutDisplay = wordingWithoutDisplay(argc, argv, *language);
   qtMessages = qInstallMessageHandler(refuseWithoutDisplay);
   QApplication app(argc, argv);
   qInstallMessageHandler(qtMessages);
