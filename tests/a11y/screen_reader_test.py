@@ -14,7 +14,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 S = Atspi.StateType
 failures = []
@@ -31,7 +31,14 @@ def until(condition, patience=30):
     end = time.monotonic() + patience
     while not (value := condition()) and time.monotonic() < end:
         time.sleep(0.2)
+        while GLib.MainContext.default().iteration(False):  # the events the program sent
+            pass
     return value
+
+
+announced = []  # (name, checked) of every checked state the program announced
+listener = Atspi.EventListener.new(
+    lambda event: announced.append((event.source.get_name(), bool(event.detail1))))
 
 
 def die_with_parent():  # the X server and the program end with the test, however it ends
@@ -96,10 +103,12 @@ def read_program(app, key):
     check(until(lambda: checked(app, "squares")) and not checked(app, "line"),
           "Space on squares chooses it")
     check(focused(app, "squares"), "the keyboard stays on squares")
+    listener.register("object:state-changed:checked")
     for name in ("Spin", "Rainbow"):  # pressed as a screen reader presses
         if check(control := named(app, name), f"{name} shows"):
             control.node.do_action(0)
             check(until(lambda: checked(app, name)), f"{name} is checked once switched on")
+            check(until(lambda: (name, True) in announced), f"{name}'s check is announced")
     check(not checked(app, "Kaleidoscope") and not checked(app, "Guides"),
           "Kaleidoscope and Guides stay unchecked")
     key("plus")  # a press hands the keys to the canvas, where + is one more copy
