@@ -144,7 +144,15 @@ QString AutosaveSlot::pictureFile() const {
 
 std::vector<AutosaveSlot::Candidate> AutosaveSlot::lockFreePlaces() {
   std::vector<Candidate> free;
+  bool anyFree = false;
+  const QStringList temporaries = QDir(folder_).entryList(
+      {QStringLiteral("autosave-*.png.*")}, QDir::AllEntries | QDir::System | QDir::Hidden);
   for (int place = 0; place < Places; ++place) {
+    // A lock file is made only where there is something to look at or the place may be taken.
+    const QString prefix = QStringLiteral("autosave-%1.png.").arg(place);
+    const bool crashed = std::any_of(temporaries.begin(), temporaries.end(),
+                                     [&](const QString& name) { return name.startsWith(prefix); });
+    if (anyFree && !crashed && kindOf(pictureIn(folder_, place)) == Kind::None) continue;
     const int lock = takeLock(lockIn(folder_, place));
     if (lock < 0) continue;
     removeTemporaryFiles(folder_, place);
@@ -155,6 +163,7 @@ std::vector<AutosaveSlot::Candidate> AutosaveSlot::lockFreePlaces() {
       continue;
     }
     free.push_back({place, lock, kind == Kind::File, modified});
+    anyFree = anyFree || kind == Kind::None;
   }
   return free;
 }
