@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>AutosaveSlot</name>
+    <message>
+        <source>A picture Kalyra! kept for you could not be read. It was put aside in %1, under a name that begins with “unreadable”.</source>
+        <translation>Ein Bild, das Kalyra! für dich aufbewahrt hat, konnte nicht gelesen werden. Es wurde in %1 beiseitegelegt, unter einem Namen, der mit „unreadable“ beginnt.</translation>
+    </message>
+    <message>
+        <source>every place in its folder is taken</source>
+        <translation>jeder Platz in seinem Ordner ist belegt</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>sein Ordner ist verschwunden</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>it is not allowed to write there</source>
+        <translation>es darf dort nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Canvas</source>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>AutosaveSlot</name>
+    <message>
+        <source>A picture Kalyra! kept for you could not be read. It was put aside in %1, under a name that begins with “unreadable”.</source>
+        <translation>Una imagen que Kalyra! guardaba para ti no se pudo leer. Se ha apartado en %1, con un nombre que empieza por «unreadable».</translation>
+    </message>
+    <message>
+        <source>every place in its folder is taken</source>
+        <translation>todos los lugares de su carpeta están ocupados</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>su carpeta ha desaparecido</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>it is not allowed to write there</source>
+        <translation>no tiene permiso para escribir ahí</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>no se pudo escribir el archivo</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Canvas</source>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>AutosaveSlot</name>
+    <message>
+        <source>A picture Kalyra! kept for you could not be read. It was put aside in %1, under a name that begins with “unreadable”.</source>
+        <translation>Une image que Kalyra! gardait pour toi n’a pas pu être lue. Elle a été mise de côté dans %1, sous un nom qui commence par « unreadable ».</translation>
+    </message>
+    <message>
+        <source>every place in its folder is taken</source>
+        <translation>toutes les places de son dossier sont prises</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>son dossier a disparu</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>it is not allowed to write there</source>
+        <translation>il n’a pas le droit d’écrire à cet endroit</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n’a pas pu être écrit</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Canvas</source>

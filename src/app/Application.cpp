@@ -164,8 +164,8 @@ int runKalyra(int argc, char** argv) {
   const double dpi = screen->logicalDotsPerInch();
   QtPlatform platform;
   // The autosave's place is held until the window, which writes there, is gone.
-  const AutosaveSlot autosave(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                              QStringLiteral("/autosave"));
+  AutosaveSlot autosave(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                        QStringLiteral("/autosave"));
   const bool restore = parser.isSet(QStringLiteral("restore"));
   std::unique_ptr<MainWindow> window;
   SplashWindow splash(splashSeconds(), dpi);
@@ -176,7 +176,7 @@ int runKalyra(int argc, char** argv) {
     std::optional<Notice> notice;
     if (!files.isEmpty()) notice = window->openPictureAtStart(files.front());
     // Unsaved work comes back over a picture that is on the disk anyway.
-    window->recoverAndAutosave(autosave.pictureFile(), restore);
+    window->recoverAndAutosave(autosave, restore);
     // The main window shows before the splash closes, so that the program always has a window.
     window->showOnScreen(screen);
     splash.close();

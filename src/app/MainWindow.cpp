@@ -12,6 +12,7 @@
 #include "app/FaceButton.h"
 #include "app/Layout.h"
 #include "app/SymmetryStrip.h"
+#include "history/AutosaveSlot.h"
 #include "history/Recovery.h"
 
 MainWindow::MainWindow(Platform& platform, double logicalDpi)
@@ -50,9 +51,10 @@ MainWindow::~MainWindow() {
   autosave_->finish();
 }
 
-void MainWindow::recoverAndAutosave(const QString& file, bool withoutAsking) {
-  recoverAtStart(surface_, k_.platform, file, withoutAsking);
-  autosave_ = std::make_unique<AutosaveRunner>(file, surface_, k_.history, this);
+void MainWindow::recoverAndAutosave(AutosaveSlot& slot, bool withoutAsking) {
+  recoverAtStart(surface_, k_.platform, slot.takeLeftover(), slot.pictureFile(), withoutAsking);
+  autosave_ = std::make_unique<AutosaveRunner>(slot, surface_, k_.history, this);
+  if (const auto notice = slot.notice()) autosave_->tell(*notice);
   sync();
 }
 

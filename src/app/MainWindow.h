@@ -9,6 +9,7 @@
 #include "canvas/Surface.h"
 
 class AutosaveRunner;
+class AutosaveSlot;
 class CanvasWidget;
 class QScreen;
 class SymmetryStrip;
@@ -30,9 +31,9 @@ class MainWindow : public QWidget {
   void showOnScreen(QScreen* screen);
   // Opens a picture named on the command line as the background.
   std::optional<Notice> openPictureAtStart(const QString& path);
-  // Before the window shows: brings back the canvas an earlier run autosaved in `file`, asking
+  // Before the window shows: brings back the canvas an earlier run left in the slot, asking
   // the user unless `withoutAsking`; then keeps the canvas autosaved there.
-  void recoverAndAutosave(const QString& file, bool withoutAsking);
+  void recoverAndAutosave(AutosaveSlot& slot, bool withoutAsking);
   // Tells the user what a command could not do.
   void showNotice(const std::optional<Notice>& notice);
 

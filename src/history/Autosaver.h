@@ -4,6 +4,8 @@
 #include <QString>
 #include <condition_variable>
 #include <cstdint>
+#include <limits>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -11,32 +13,54 @@
 
 #include "canvas/Surface.h"
 
+// Where the writer puts the autosave. It is asked before every write, so that a place lost while
+// the program runs (its folder removed, say) is found again.
+class AutosavePlace {
+ public:
+  virtual ~AutosavePlace() = default;
+  // The file to write, or none with the reason in `why`.
+  virtual std::optional<QString> holdPlace(QString& why) = 0;
+};
+
 // Keeps the canvas on the disk while it has unsaved changes, written by a thread of its own.
 //
 // The drawing never waits for the disk and never copies the whole canvas at once: each tick
-// copies at most a slice of the tiles changed since the last look, and only when every changed
-// tile has been copied within one tick (so the copies together are the canvas as it stands) is
-// the batch handed to the writer. The writer keeps its own whole copy of the canvas, puts the
-// batch into it and writes it atomically, so a crash in the middle leaves the previous autosave
-// whole. A failed write leaves the old file; it is tried again later.
+// copies, for a bounded time, tiles changed since they were last copied, going round the canvas.
+// When every changed tile has been copied within one tick, the copies together are the canvas
+// as it stands, and that batch goes to the writer. When the drawing changes more than a tick
+// copies (a large canvas, many copies of a wide pen, whole-canvas fills), the batch goes as
+// soon as the copying has gone once round the canvas: it then holds everything drawn before
+// that round began, so the autosave never falls further behind than one round. The writer
+// keeps its own whole copy of the canvas, puts the batch into it and writes it atomically, so
+// a crash in the middle leaves the previous autosave whole. A failed write leaves the old file;
+// it is tried again later.
 class Autosaver {
  public:
   struct Timing {
     double quietSeconds = 1;   // at least this long between two writes
     double retrySeconds = 10;  // after a failed write
-    int tilesPerTick = 64;     // 1 MiB of copying at most per tick
+    int tilesPerTick = std::numeric_limits<int>::max();
+    double copySeconds = 0.0005;  // the most a tick copies for
+    double checkSeconds = 5;      // how often the file is looked for while nothing changes
   };
 
   explicit Autosaver(QString file) : Autosaver(std::move(file), Timing{}) {}
   Autosaver(QString file, Timing timing);
+  Autosaver(AutosavePlace& place, Timing timing);
   ~Autosaver();
   Autosaver(const Autosaver&) = delete;
   Autosaver& operator=(const Autosaver&) = delete;
 
-  // Runs on the drawing thread, often (every tenth of a second or so), with whether the canvas is
-  // as Save Picture left it: then there is nothing to keep, and the autosave goes. Gives the
-  // reason once when writing fails, and again only after a write succeeded in between.
+  // Runs on the drawing thread, often (every tenth of a second or so, more often while
+  // behind()), with whether the canvas is as Save Picture left it: then there is nothing to
+  // keep, and the autosave goes. Gives the reason once when writing fails, and again only after
+  // a write succeeded in between.
   std::optional<QString> tick(const Surface& canvas, bool saved, double now);
+  // Whether changed tiles wait to be copied.
+  bool behind() const { return pendingCount_ > 0; }
+  // The time of the tick up to which the file on the disk holds every change, as the drawing
+  // thread last heard from the writer; -1 before the first write.
+  double writtenUpTo() const { return writtenUpTo_; }
   // Writes what is not on the disk yet and waits for it, for the end of the program.
   void finish(const Surface& canvas, bool saved);
   // Waits for the writer to be done with what it was handed.
@@ -54,16 +78,24 @@ class Autosaver {
     int tile = 0;
     std::vector<QRgb> pixels;
   };
-  enum class Job { None, Write, Remove };
+  // Check: the file written last is looked for, and written again when it is gone.
+  enum class Job { None, Write, Remove, Check };
+  struct Outcome {
+    Job job = Job::None;
+    double upTo = 0;
+    std::optional<QString> failure;
+  };
 
-  void gatherChanges(const Surface& canvas);
-  void copyTiles(const Surface& canvas, int most);
-  void hand(Job job, Colour backColor, QSize size);
+  void gatherChanges(const Surface& canvas, double now);
+  void copyTiles(const Surface& canvas, int most, double seconds, double now);
+  void hand(Job job, const Surface& canvas, double upTo);
+  bool collectOutcome(std::optional<QString>& notice, double now);
   void writerLoop();
   std::optional<QString> perform(Job job, std::vector<TileCopy>& tiles, Colour backColor,
                                  QSize size);
 
-  const QString file_;
+  std::unique_ptr<AutosavePlace> own_;  // the fixed file's place
+  AutosavePlace& place_;
   const Timing timing_;
 
   // The drawing thread's side.
@@ -71,6 +103,9 @@ class Autosaver {
   std::vector<char> pending_;  // per tile: changed and not copied yet
   int pendingCount_ = 0;
   int cursor_ = 0;
+  int swept_ = 0;              // tiles the cursor passed since the round began
+  double roundBegan_ = 0;      // the tick at which the copying began its current round
+  double roundDone_ = -1;      // when the last round that went all the way round began
   std::vector<int> stagedAt_;  // per tile: its place in staged_, or -1
   std::vector<TileCopy> staged_;
   std::vector<std::vector<QRgb>> reuse_;  // spare buffers taken over from the writer
@@ -79,7 +114,10 @@ class Autosaver {
   bool failing_ = false;
   bool told_ = false;
   double lastHanded_ = -1e9;
+  double handedUpTo_ = -1;
+  double writtenUpTo_ = -1;
   double retryAt_ = 0;
+  double checkAt_ = 0;
 
   // Shared with the writer, under mutex_.
   std::mutex mutex_;
@@ -88,9 +126,10 @@ class Autosaver {
   std::vector<TileCopy> jobTiles_;
   Colour jobBackColor_ = White;
   QSize jobSize_;
+  double jobUpTo_ = 0;
   bool busy_ = false;
   bool stop_ = false;
-  std::optional<std::optional<QString>> outcome_;  // set when a write ends: its failure or none
+  std::optional<Outcome> outcome_;  // set when a job ends
   // Tile buffers the writer is done with, for the next copies: fresh memory would be faulted in
   // page by page on the drawing thread.
   std::vector<std::vector<QRgb>> spare_;

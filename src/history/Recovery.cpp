@@ -2,20 +2,16 @@
 
 #include <QFile>
 
-#include "history/Autosaver.h"
-
-bool recoverAtStart(Surface& canvas, Platform& platform, const QString& autosave,
+bool recoverAtStart(Surface& canvas, Platform& platform,
+                    const std::optional<Autosaver::Picture>& left, const QString& autosave,
                     bool withoutAsking) {
-  if (!QFile::exists(autosave)) return false;
-  // A file that can't be read is left as it is: the next autosave replaces it.
-  const auto picture = Autosaver::read(autosave);
-  if (!picture) return false;
-  if (!withoutAsking && !platform.askRestore(picture->pixels)) {
+  if (!left) return false;
+  if (!withoutAsking && !platform.askRestore(left->pixels)) {
     QFile::remove(autosave);
     return false;
   }
   // The whole canvas comes back as its background picture, over the colour it had.
-  canvas.setBackColor(picture->backColor);
-  canvas.setPicture(picture->pixels);
+  canvas.setBackColor(left->backColor);
+  canvas.setPicture(left->pixels);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "history/AutosaveSlot.h"
 #include "history/Autosaver.h"
@@ -11,9 +12,9 @@
 #include "support/ScratchMount.h"
 
 // Two copies at once get places of their own. A copy keeps nothing while the canvas is saved;
-// drawn between slices of copying, its autosave is still the canvas as it stood at one moment,
-// with its background colour. What it leaves, if newest, goes to the next copy that starts, which
-// brings it back when the user wants it and removes it otherwise.
+// drawn faster than a tick copies, its autosave catches up with the canvas and its background
+// colour once the drawing stops. What it leaves, if newest, goes to the next copy that starts,
+// which brings it back when the user wants it and removes it otherwise.
 TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
   QTemporaryDir dir;
   Surface drawn({200, 150});
@@ -29,8 +30,8 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
     double now = 0;
     // Ticks until the writer was handed what there is and has written it.
     const auto settle = [&](bool saved) {
-      for (int i = 0; i < 20; ++i) autosaver.tick(drawn, saved, now += 1);
-      autosaver.waitForWriter();
+      for (int i = 0; i < 20; ++i, autosaver.waitForWriter())
+        autosaver.tick(drawn, saved, now += 1);
       return QFile::exists(left);
     };
     autosaver.tick(drawn, false, now);
@@ -46,11 +47,11 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
   }
   FakePlatform platform;
   for (const bool wanted : {true, false}) {
-    const AutosaveSlot next(dir.path());
+    AutosaveSlot next(dir.path());
     ASSERT_TRUE(next.hasLeftover() && next.pictureFile() == left);
     platform.restoreAnswer = wanted;
     Surface canvas({200, 150});
-    EXPECT_EQ(recoverAtStart(canvas, platform, left, false), wanted);
+    EXPECT_EQ(recoverAtStart(canvas, platform, next.takeLeftover(), left, false), wanted);
     EXPECT_EQ(canvas.Image() == drawn.Image() && canvas.BackColor() == 0x800000, wanted);
     EXPECT_EQ(QFile::exists(left), wanted);
   }
@@ -89,4 +90,35 @@ TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
     notices += failing.tick(drawn, false, i * 11.0).has_value();
   }
   EXPECT_TRUE(notices == 1 && !old.isEmpty() && bytes() == old);
+}
+
+// Drawing without a pause on a 4K canvas changes more tiles between two ticks than a tick
+// copies, and the whole canvas every second: the autosave still never holds a picture older
+// than three seconds, and at the end it is the canvas.
+TEST(Autosave, KeepsUpWithDrawingWithoutAPauseOnAFourKCanvas) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("4k.png");
+  Surface canvas({3840, 2160});
+  canvas.DrawWidth = 15;
+  Autosaver autosaver(file, {1, 10, 400, 1e9});
+  double now = 0, worst = 0;
+  for (int tick = 0; tick < 80; ++tick) {
+    // 64 spokes, turned a little at each tick, touch some 700 tiles.
+    for (int i = 0; i < 64; ++i) {
+      const double angle = (i + tick * 0.3) * 2 * M_PI / 64;
+      const auto at = [&](double r) {
+        return QPointF(1920 + r * std::cos(angle), 1080 + r * std::sin(angle));
+      };
+      canvas.ForeColor = packColour(i * 4, 255 - tick * 3, 128);
+      canvas.Line(float(at(300).x()), float(at(300).y()), float(at(1000).x()), float(at(1000).y()));
+    }
+    if (tick % 10 == 9) canvas.setBackColor(packColour(tick, 200, 100));
+    autosaver.tick(canvas, false, now += 0.1);
+    autosaver.waitForWriter();
+    if (now > 3) worst = std::max(worst, now - autosaver.writtenUpTo());
+  }
+  EXPECT_LE(worst, 3);
+  autosaver.finish(canvas, false);
+  const auto kept = Autosaver::read(file);
+  EXPECT_TRUE(kept && kept->pixels == canvas.Image());
 }

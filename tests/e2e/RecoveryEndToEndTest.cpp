@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QThread>
+#include <cmath>
+
 #include "e2e/XSession.h"
 #include "history/Autosaver.h"
 
@@ -30,4 +33,64 @@ TEST(Recovery, AKilledProgramComesBackWithItsLastAutosave) {
   ASSERT_TRUE(one.save(x.folder() + "/one.png") &&
               x.launch({"one.png"}, {"XDG_DATA_HOME=" + x.folder("fresh")}));
   EXPECT_TRUE(shows(x, one));
+}
+
+// Drawing without a pause on a 4K screen at kaleidoscope 32 with rainbow copies, killed: started
+// again with --restore, it shows everything drawn until three seconds before the kill. Nothing
+// drawn turns white again, so what the screen showed near the centre three seconds before the
+// kill is all drawn after the restart, whatever was drawn over it in between.
+TEST(Recovery, DrawingWithoutAPauseOnAFourKScreenComesBackToSecondsBeforeTheKill) {
+  const QSize screen(3840, 2160);
+  const QPoint centre(1920, 1080);
+  XSession x(screen);
+  ASSERT_TRUE(x.launch());
+  x.waitFor(allWhite);
+  ASSERT_TRUE(x.xdotool(QStringList{"key", "--delay", "30", "k", "r"} + QStringList(26, "plus")));
+  const auto round = [&](int radius, int wave, int moves, int turns) {
+    QStringList commands;
+    for (int i = 0; i <= moves; ++i) {
+      const double angle = i * turns * 2 * M_PI / moves;
+      const int r = radius + int(wave * std::sin(i * 1.3));
+      commands << "mousemove" << n(centre.x() + int(r * std::cos(angle)))
+               << n(centre.y() + int(r * std::sin(angle))) << "sleep"
+               << "0.02";
+    }
+    return commands;
+  };
+  // Zigzags in one stream of moves, near the centre and then far from it: each tenth of a second
+  // the 64 copies cross some 200 tiles of the canvas.
+  QProcess drawing;
+  x.runOn(drawing, "xdotool",
+          QStringList{"mousemove", n(centre.x() + 350), n(centre.y()), "click", "1"} +
+              round(350, 200, 150, 2) + round(900, 100, 600, 6));
+  QThread::msleep(3500);
+  const QImage drawn = x.screenshot();
+  QThread::msleep(3000);
+  x.killHard();
+  constexpr int Near = 600;
+  const auto near = [&](int px, int py) {
+    return std::hypot(px - centre.x(), py - centre.y()) < Near;
+  };
+  // Rainbow copies of red are never white, the canvas, nor black, the screen without a window.
+  const auto ink = [](QRgb p) { return (p & 0xffffff) != 0xffffff && (p & 0xffffff) != 0; };
+  // Pixels drawn near the centre by the time of the screenshot, and of those, how many are
+  // missing from `s`.
+  const auto missing = [&](const QImage& s, int* drawnCount = nullptr) {
+    int count = 0, lost = 0;
+    for (int py = centre.y() - Near; py < centre.y() + Near; ++py)
+      for (int px = centre.x() - Near; px < centre.x() + Near; ++px)
+        if (near(px, py) && ink(drawn.pixel(px, py))) {
+          ++count;
+          lost += s.size() != drawn.size() || !ink(s.pixel(px, py));
+        }
+    if (drawnCount) *drawnCount = count;
+    return lost;
+  };
+  int drawnNear = 0;
+  ASSERT_EQ(missing(drawn, &drawnNear), 0);
+  ASSERT_GT(drawnNear, 5000);
+  drawing.kill();
+  drawing.waitForFinished(5000);
+  ASSERT_TRUE(x.launch({"--restore"}));
+  EXPECT_EQ(missing(x.waitFor([&](const QImage& s) { return missing(s) == 0; })), 0);
 }

@@ -20,6 +20,11 @@ class XSession {
   // or took too long), and its output.
   int run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr);
   bool xdotool(const QStringList& arguments) { return run("xdotool", arguments) == 0; }
+  // Starts a command-line tool against this display and lets it run on while the test goes on.
+  void runOn(QProcess& tool, const QString& program, const QStringList& arguments) {
+    tool.setProcessEnvironment(env_);
+    tool.start(program, arguments);
+  }
   QImage screenshot();
   // Takes screenshots until `done` holds for one, or patience runs out; gives the last one.
   QImage waitFor(const std::function<bool(const QImage&)>& done);

@@ -156,7 +156,7 @@ TEST_F(LayoutTest, StartsWhiteRepaintsOnlyWhatChangedAndShowsThePanelAsLaidOut) 
 }
 
 // The autosave keeps a drawing not saved when the program ends, and a write that fails is told
-// in a line inside the window.
+// in a line inside the window, wrapped when it is long.
 TEST_F(LayoutTest, TheAutosaveKeepsUnsavedWorkAtTheEndAndToldOfFailuresInsideTheWindow) {
   QTemporaryDir dir;
   QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);  // a file, where a folder should be
@@ -168,6 +168,9 @@ TEST_F(LayoutTest, TheAutosaveKeepsUnsavedWorkAtTheEndAndToldOfFailuresInsideThe
   const QLabel* notice = window.findChildren<QLabel*>(QStringLiteral("autosaveNotice")).value(1);
   ASSERT_TRUE(QTest::qWaitFor([&] { return notice->isVisible(); }, 5000));  // the failing one's
   EXPECT_TRUE(window.rect().contains(notice->geometry()));
+  const int oneLine = notice->height();
+  failing.tell(QStringLiteral("a reason given in many words ").repeated(40));
+  EXPECT_TRUE(window.rect().contains(notice->geometry()) && notice->height() > 2 * oneLine);
   kept.finish();
   EXPECT_TRUE(QFile::exists(dir.filePath("kept.png")));
 }
