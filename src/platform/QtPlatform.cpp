@@ -35,7 +35,11 @@ std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogRequest
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  dialog.setDefaultSuffix(QString());
+  dialog.setDefaultSuffix(request.suffixes.value(0));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+    const auto index = request.filter.split(QStringLiteral(";;")).indexOf(chosen);
+    dialog.setDefaultSuffix(request.suffixes.value(index));
+  });
   if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const int filter =
