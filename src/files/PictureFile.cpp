@@ -50,6 +50,16 @@ PictureRead readFrom(QIODevice& device) {
   return {std::move(picture), {}};
 }
 
+// Pixels of the colour `key` become transparent; the picture holds 16 bits a channel.
+void clearColour(QImage& picture, QRgba64 key) {
+  picture.convertTo(QImage::Format_RGBA64);
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* line = reinterpret_cast<QRgba64*>(picture.scanLine(y));
+    for (QRgba64& p : std::span(line, std::size_t(picture.width())))
+      if (p == key) p.setAlpha(0);
+  }
+}
+
 }  // namespace
 
 PictureRead readPicture(const QString& path) {
@@ -65,7 +75,9 @@ PictureRead readPicture(const QString& path) {
   if (!PngChunkFilter::isPng(file)) return readFrom(file);
   PngChunkFilter png(file);
   if (png.isDamaged()) return {std::nullopt, damaged()};
-  return readFrom(png);
+  PictureRead read = readFrom(png);
+  if (read.picture && png.transparentColour()) clearColour(*read.picture, *png.transparentColour());
+  return read;
 }
 
 // Blended in place, unpremultiplied and rounded to the nearest, so that a picture of the

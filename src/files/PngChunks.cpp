@@ -58,6 +58,7 @@ bool PngChunkFilter::scan() {
   qint64 at = qint64(Signature.size());
   keep(0, at);
   bool first = true;
+  bool deepColour = false;  // 16-bit truecolour without alpha
   qint64 text = 0;
   while (true) {
     if (!file_.seek(at)) return false;
@@ -68,13 +69,32 @@ bool PngChunkFilter::scan() {
     if (length > MaxChunkLength || !isChunkType(type)) return false;
     if (ChunkFrame + qint64(length) > fileSize - at) return false;
     if (first && (type != "IHDR" || length != 13)) return false;
+    if (first) {
+      const QByteArray ihdr = file_.read(13);
+      deepColour = ihdr.size() == 13 && ihdr[8] == 16 && ihdr[9] == 2;
+    }
     first = false;
+    if (deepColour && type == "tRNS") {
+      takeTransparentColour(length);
+      at += ChunkFrame + length;
+      continue;
+    }
     const bool keptText = isText(type) && text + length <= MaxTextBytes;
     if (keptText) text += length;
     if (isCritical(type) || decidesPixels(type, length) || keptText) keep(at, ChunkFrame + length);
     at += ChunkFrame + length;
     if (type == "IEND") return true;
   }
+}
+
+// Qt's reader (6.4) lays 16-bit truecolour with a transparent colour into its 64-bit picture as
+// if every pixel had an alpha channel, which shifts and scrambles the rows; without the chunk it
+// reads the colours correctly, and the transparent colour is matched afterwards.
+void PngChunkFilter::takeTransparentColour(quint32 length) {
+  const QByteArray rgb = file_.read(6);
+  if (length != 6 || rgb.size() != 6) return;
+  const auto channel = [&](int i) { return qFromBigEndian<quint16>(rgb.constData() + 2 * i); };
+  transparent_ = QRgba64::fromRgba64(channel(0), channel(1), channel(2), 0xffff);
 }
 
 void PngChunkFilter::keep(qint64 from, qint64 length) {

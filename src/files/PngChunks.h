@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QRgba64>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,9 @@ class PngChunkFilter : public QIODevice {
   // damaged, and the device is then not opened.
   explicit PngChunkFilter(QFile& file);
   bool isDamaged() const { return damaged_; }
+  // The colour that stands for a transparent pixel in a 16-bit truecolour file; such a file's
+  // picture comes from the device without it, every pixel opaque (see takeTransparentColour).
+  std::optional<QRgba64> transparentColour() const { return transparent_; }
 
   bool isSequential() const override { return false; }
   qint64 size() const override { return size_; }
@@ -37,10 +41,12 @@ class PngChunkFilter : public QIODevice {
   };
   bool scan();
   void keep(qint64 from, qint64 length);
+  void takeTransparentColour(quint32 length);
 
   QFile& file_;
   std::vector<Part> parts_;
   qint64 size_ = 0;
   qint64 at_ = 0;
   bool damaged_ = true;
+  std::optional<QRgba64> transparent_;
 };

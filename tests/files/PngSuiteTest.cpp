@@ -33,20 +33,26 @@ int blend(int over, int under, int alpha) {
 
 // Each image shows its own colours where it is opaque and the canvas colour blended in by its
 // transparency elsewhere (to within one step of rounding, against Qt's own decoding of the whole
-// file); an interlaced image looks exactly as its twin; the canvas beyond the image keeps its
-// colour.
+// file, or of a twin); an interlaced image looks exactly as its twin; the canvas beyond the
+// image keeps its colour.
 TEST(PngSuite, BasicImagesOpenInTheirColoursOverTheCanvasColour) {
   const QDir dir(QStringLiteral(KALYRA_TESTDATA "/pngsuite"));
   const QStringList files = dir.entryList({"*.png"}, QDir::Files);
   ASSERT_EQ(files.size(), 51);
   int partlyClear = 0;
   for (const QString& name : files) {
-    const QImage reference = QImage(dir.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    // Qt's own reader (6.4) scrambles 16-bit truecolour with a transparent colour; the same
+    // picture in 8-bit truecolour is read correctly and is the reference for those.
+    const bool deepKeyed = name.contains("tb") && name.contains("2c16");
+    const QImage reference = QImage(dir.filePath(deepKeyed ? "ftbrn2c08.png" : name))
+                                 .convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(reference.size(), QSize(32, 32)) << name.toStdString();
     for (const QRgb under : {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(30, 140, 220)}) {
       const QImage shown = openOver(dir.filePath(name), fromQRgb(under));
-      if (name.startsWith('i'))
-        EXPECT_EQ(shown, openOver(dir.filePath(name.mid(1)), fromQRgb(under)));
+      if (name.startsWith('i')) {
+        EXPECT_TRUE(shown == openOver(dir.filePath(name.mid(1)), fromQRgb(under)))
+            << name.toStdString() << " over " << std::hex << under;
+      }
       int wrong = 0;
       for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 48; ++x) {
