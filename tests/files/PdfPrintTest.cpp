@@ -79,8 +79,8 @@ TEST(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
 
 // The machine's other answers through the real platform: random numbers spread over [0, 1); a
 // colour dialog accepted or cancelled; the save dialog's proposed file, with the extension of the
-// filter chosen in it, and that filter; the question to
-// restore, answered with its default; the PDF output asked for in the environment.
+// filter chosen in it, and that filter; the question to restore, answered with its default; the
+// PDF output asked for in the environment.
 TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
   QtPlatform platform;
   platform.seedRandomFromClock();
