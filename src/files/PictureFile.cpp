@@ -19,12 +19,15 @@ struct PictureFileText {
   Q_DECLARE_TR_FUNCTIONS(PictureFile)
 };
 
+QString damaged() {
+  return PictureFileText::tr("the file is damaged");
+}
+
 // Bitmaps stored top-down state a negative height, and the reader passes it on.
 std::optional<QString> refuseSize(const QSize& stated) {
   const qint64 width = std::abs(qint64(stated.width()));
   const qint64 height = std::abs(qint64(stated.height()));
-  if (stated == QSize() || width == 0 || height == 0)
-    return PictureFileText::tr("its size could not be read");
+  if (stated == QSize() || width == 0 || height == 0) return damaged();
   if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
     return PictureFileText::tr("at %1 × %2 pixels it is larger than Kalyra! can open")
         .arg(width)
@@ -32,21 +35,16 @@ std::optional<QString> refuseSize(const QSize& stated) {
   return std::nullopt;
 }
 
-QString damaged() {
-  return PictureFileText::tr("the file is damaged");
-}
-
 PictureRead readFrom(QIODevice& device) {
   QImageReader reader(&device);
   reader.setDecideFormatFromContent(true);
   if (!reader.canRead()) return {std::nullopt, reader.errorString()};
   // A picture of a known format whose header states no size is damaged.
-  if (auto tooLarge = refuseSize(reader.size()))
-    return {std::nullopt, reader.size().isValid() ? *tooLarge : damaged()};
+  if (auto whyNot = refuseSize(reader.size())) return {std::nullopt, *whyNot};
   QImage picture;
   if (!reader.read(&picture)) return {std::nullopt, damaged()};
   // The header's size was checked, but the decoder's own result counts.
-  if (auto tooLarge = refuseSize(picture.size())) return {std::nullopt, *tooLarge};
+  if (auto whyNot = refuseSize(picture.size())) return {std::nullopt, *whyNot};
   return {std::move(picture), {}};
 }
 
