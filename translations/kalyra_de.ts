@@ -346,8 +346,8 @@ Try &apos;kalyra --help&apos; for the options.</source>
 <context>
     <name>PictureFile</name>
     <message>
-        <source>its size could not be read</source>
-        <translation>ihre Größe war nicht lesbar</translation>
+        <source>the file is damaged</source>
+        <translation>die Datei ist beschädigt</translation>
     </message>
     <message>
         <source>at %1 × %2 pixels it is larger than Kalyra! can open</source>

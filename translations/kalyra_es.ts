@@ -346,8 +346,8 @@ Try &apos;kalyra --help&apos; for the options.</source>
 <context>
     <name>PictureFile</name>
     <message>
-        <source>its size could not be read</source>
-        <translation>no se pudo leer su tamaño</translation>
+        <source>the file is damaged</source>
+        <translation>el archivo está dañado</translation>
     </message>
     <message>
         <source>at %1 × %2 pixels it is larger than Kalyra! can open</source>

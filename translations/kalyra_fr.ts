@@ -346,8 +346,8 @@ Try &apos;kalyra --help&apos; for the options.</source>
 <context>
     <name>PictureFile</name>
     <message>
-        <source>its size could not be read</source>
-        <translation>sa taille n’a pas pu être lue</translation>
+        <source>the file is damaged</source>
+        <translation>le fichier est endommagé</translation>
     </message>
     <message>
         <source>at %1 × %2 pixels it is larger than Kalyra! can open</source>

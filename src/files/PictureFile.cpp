@@ -7,8 +7,10 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <cstdlib>
+#include <span>
 
 #include "files/BmpWriter.h"
+#include "files/PngChunks.h"
 
 namespace {
 
@@ -17,12 +19,15 @@ struct PictureFileText {
   Q_DECLARE_TR_FUNCTIONS(PictureFile)
 };
 
+QString damaged() {
+  return PictureFileText::tr("the file is damaged");
+}
+
 // Bitmaps stored top-down state a negative height, and the reader passes it on.
 std::optional<QString> refuseSize(const QSize& stated) {
   const qint64 width = std::abs(qint64(stated.width()));
   const qint64 height = std::abs(qint64(stated.height()));
-  if (stated == QSize() || width == 0 || height == 0)
-    return PictureFileText::tr("its size could not be read");
+  if (stated == QSize() || width == 0 || height == 0) return damaged();
   if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
     return PictureFileText::tr("at %1 × %2 pixels it is larger than Kalyra! can open")
         .arg(width)
@@ -30,22 +35,77 @@ std::optional<QString> refuseSize(const QSize& stated) {
   return std::nullopt;
 }
 
+PictureRead readFrom(QIODevice& device) {
+  QImageReader reader(&device);
+  reader.setDecideFormatFromContent(true);
+  if (!reader.canRead()) return {std::nullopt, reader.errorString()};
+  // A picture of a known format whose header states no size is damaged.
+  if (auto whyNot = refuseSize(reader.size())) return {std::nullopt, *whyNot};
+  QImage picture;
+  if (!reader.read(&picture)) return {std::nullopt, damaged()};
+  // The header's size was checked, but the decoder's own result counts.
+  if (auto whyNot = refuseSize(picture.size())) return {std::nullopt, *whyNot};
+  return {std::move(picture), {}};
+}
+
+// Pixels of the colour `key` become transparent; the picture holds 16 bits a channel.
+void clearColour(QImage& picture, QRgba64 key) {
+  picture.convertTo(QImage::Format_RGBA64);
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* line = reinterpret_cast<QRgba64*>(picture.scanLine(y));
+    for (QRgba64& p : std::span(line, std::size_t(picture.width())))
+      if (p == key) p.setAlpha(0);
+  }
+}
+
 }  // namespace
 
 PictureRead readPicture(const QString& path) {
   // A pipe or a device would block the reader or feed it without end.
-  const QFileInfo file(path);
-  if (!file.exists()) return {std::nullopt, PictureFileText::tr("there is no such file")};
-  if (!file.isFile()) return {std::nullopt, PictureFileText::tr("it is not a regular file")};
-  QImageReader reader(path);
-  reader.setDecideFormatFromContent(true);
-  if (!reader.canRead()) return {std::nullopt, reader.errorString()};
-  if (auto tooLarge = refuseSize(reader.size())) return {std::nullopt, *tooLarge};
-  QImage picture;
-  if (!reader.read(&picture)) return {std::nullopt, reader.errorString()};
-  // The header's size was checked, but the decoder's own result counts.
-  if (auto tooLarge = refuseSize(picture.size())) return {std::nullopt, *tooLarge};
-  return {std::move(picture), {}};
+  const QFileInfo info(path);
+  if (!info.exists()) return {std::nullopt, PictureFileText::tr("there is no such file")};
+  if (!info.isFile()) return {std::nullopt, PictureFileText::tr("it is not a regular file")};
+  // Qt's own limit on a decoded picture is below ours; the sizes are checked above it, before
+  // anything is decoded. Sixteen bits a channel take twice the bytes of the canvas's pixels.
+  QImageReader::setAllocationLimit(int(MaxPicturePixels * 8 >> 20) + 1);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, file.errorString()};
+  if (!PngChunkFilter::isPng(file)) return readFrom(file);
+  PngChunkFilter png(file);
+  if (png.isDamaged()) return {std::nullopt, damaged()};
+  PictureRead read = readFrom(png);
+  if (read.picture && png.transparentColour()) clearColour(*read.picture, *png.transparentColour());
+  return read;
+}
+
+// Blended in place, unpremultiplied and rounded to the nearest, so that a picture of the
+// canvas's size costs no second copy of itself.
+QImage overColour(QImage picture, Colour canvas) {
+  if (!picture.hasAlphaChannel()) return picture;
+  picture.convertTo(QImage::Format_ARGB32);
+  const QRgb under = toQRgb(canvas);
+  const auto blend = [](int over, int under, int alpha) {
+    return (over * alpha + under * (255 - alpha) + 127) / 255;
+  };
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (QRgb& p : std::span(line, std::size_t(picture.width()))) {
+      const int a = qAlpha(p);
+      p = qRgb(blend(qRed(p), qRed(under), a), blend(qGreen(p), qGreen(under), a),
+               blend(qBlue(p), qBlue(under), a));
+    }
+  }
+  picture.reinterpretAsFormat(QImage::Format_RGB32);
+  return picture;
+}
+
+QString extensionOf(int filter) {
+  return filter == 1 ? QStringLiteral("png") : QStringLiteral("bmp");
+}
+
+QString nameForSaving(const QString& path, int filter) {
+  if (!QFileInfo(path).suffix().isEmpty()) return path;
+  return path + QLatin1Char('.') + extensionOf(filter);
 }
 
 PictureFormat formatFor(const QString& path, int filter) {

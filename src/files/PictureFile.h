@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#include "colour/Colour.h"
+
 // Bounds on a picture we agree to decode, checked against the size its header states before
 // any pixel is decoded. Qt has an allocation limit of its own, but the environment can lift it,
 // so a hostile file would then be able to make us allocate gigabytes. A side of 16384 pixels is
@@ -22,7 +24,18 @@ struct PictureRead {
 // Reads a picture file of any format Qt reads, recognised by its content, not its name.
 PictureRead readPicture(const QString& path);
 
+// The picture as it looks laid over `canvas`: where it is transparent the canvas colour shows,
+// in proportion where it is partly so. The result is opaque, so the screen, the saved file and
+// every copy of the canvas hold the same colours.
+QImage overColour(QImage picture, Colour canvas);
+
 enum class PictureFormat { Bitmap, Png };
+
+// The extension (without its dot) of the filter chosen in the save dialog (0 bitmap, 1 PNG).
+QString extensionOf(int filter);
+// The name a picture is saved under: a name typed without an extension gets the chosen filter's,
+// so that the open dialog lists the file under it; a name with one keeps it as typed.
+QString nameForSaving(const QString& path, int filter);
 
 // The format a picture is saved in: the one its name's extension names, and otherwise the one
 // of the filter chosen in the save dialog (0 bitmap, 1 PNG).

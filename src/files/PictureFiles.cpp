@@ -32,14 +32,15 @@ void moveToFolderOf(Platform& platform, const QString& file) {
   platform.setCurrentDirectory(QFileInfo(file).absolutePath());
 }
 
-// The picture, or the notice that tells why it can't be read; the canvas is not touched yet.
-std::variant<QImage, Notice> readBackground(const QString& path) {
+// The picture laid over the canvas colour, or the notice that tells why it can't be read; the
+// canvas is not touched yet.
+std::variant<QImage, Notice> readBackground(const QString& path, Colour canvas) {
   PictureRead read = readPicture(path);
   if (!read.picture)
     return Notice{PictureFilesText::tr("Load Picture"),
                   PictureFilesText::tr("Kalyra! could not read the picture file “%1”: %2.")
                       .arg(shown(path), read.whyNot)};
-  return std::move(*read.picture);
+  return overColour(std::move(*read.picture), canvas);
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ std::optional<Notice> Kalyra::cmdOpen_Click() {
   if (chosen) {
     PictureFileName = QDir(directory).absoluteFilePath(*chosen);
     moveToFolderOf(platform, PictureFileName);
-    auto read = readBackground(PictureFileName);
+    auto read = readBackground(PictureFileName, Canvas.BackColor());
     if (auto* picture = std::get_if<QImage>(&read)) {
       // Loading replaces the whole drawing, so it can be taken back like any other change.
       TakeUndoSnapshot();
@@ -72,12 +73,14 @@ std::optional<Notice> Kalyra::cmdOpen_Click() {
 std::optional<Notice> Kalyra::CmdSave_Click() {
   liftPen();
   const QString directory = platform.currentDirectory();
-  const auto chosen = platform.chooseSaveFile(
-      pictureDialog(PictureFilesText::tr("Save"), directory, PictureFileName));
+  FileDialogRequest request =
+      pictureDialog(PictureFilesText::tr("Save"), directory, PictureFileName);
+  request.suffixes = {extensionOf(0), extensionOf(1)};
+  const auto chosen = platform.chooseSaveFile(request);
   if (chosen && chosen->name.isEmpty()) return std::nullopt;
   std::optional<Notice> notice;
   if (chosen) {
-    PictureFileName = QDir(directory).absoluteFilePath(chosen->name);
+    PictureFileName = nameForSaving(QDir(directory).absoluteFilePath(chosen->name), chosen->filter);
     moveToFolderOf(platform, PictureFileName);
     const PictureFormat format = formatFor(PictureFileName, chosen->filter);
     if (auto whyNot = writePictureFile(PictureFileName, Canvas.Image(), format))
@@ -96,7 +99,7 @@ std::optional<Notice> Kalyra::CmdSave_Click() {
 // disk already it is not offered back after a crash unless it was drawn on.
 std::optional<Notice> Kalyra::openPictureAtStart(const QString& path) {
   PictureFileName = QDir(platform.currentDirectory()).absoluteFilePath(path);
-  auto read = readBackground(PictureFileName);
+  auto read = readBackground(PictureFileName, Canvas.BackColor());
   if (auto* notice = std::get_if<Notice>(&read)) return *notice;
   Canvas.setPicture(std::move(std::get<QImage>(read)));
   history.markSaved(Canvas);

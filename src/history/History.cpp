@@ -21,6 +21,7 @@ std::size_t pictureBytes(const std::optional<Backdrop>& backdrop) {
 }  // namespace
 
 void History::beginStep(const Surface& canvas) {
+  noticeUntrackedChange(canvas);
   open_ = true;
   openedAt_ = canvas.changeCount();
   openedBackdrop_ = canvas.backdrop();
@@ -38,16 +39,22 @@ void History::endStep(const Surface& canvas, const QImage& before) {
   Step step = collect(canvas, before, canvas.Image(), touched);
   if (!sameBackdrop(openedBackdrop_, canvas.backdrop())) step.backdrop = openedBackdrop_;
   openedBackdrop_ = {};
-  if (!step.tiles.empty() || step.backdrop) push(std::move(step));
+  // A backdrop that changed under unchanged pixels (the same picture loaded again) shows nothing
+  // new; an earlier step's backdrop still swaps back whatever backdrop is there.
+  if (!step.tiles.empty()) push(std::move(step));
+  known_ = canvas.changeCount();
 }
 
 void History::restoreSnapshot(Surface& canvas, const QImage& snapshot) {
   std::vector<int> all(std::size_t(canvas.tileCount()));
   for (int t = 0; t < canvas.tileCount(); ++t) all[std::size_t(t)] = t;
+  noticeUntrackedChange(canvas);
   Step step = collect(canvas, canvas.Image(), snapshot, all);
+  if (step.tiles.empty()) return;
   step.backdrop = canvas.backdrop();
   canvas.setPicture(snapshot.copy());
   push(std::move(step));
+  known_ = canvas.changeCount();
 }
 
 History::Step History::collect(const Surface& canvas, const QImage& from, const QImage& other,
@@ -93,26 +100,47 @@ void History::push(Step step) {
   step.bytes = sizeof(Step) + step.tiles.size() * sizeof(int) + step.pixels.size() * sizeof(QRgb) +
                pictureBytes(step.backdrop);
   bytes_ += step.bytes;
+  step.id = nextId_++;
   done_.push_back(std::move(step));
   // The oldest steps go first; the newest is kept even when it alone is over the budget.
   while (bytes_ > budget_ && done_.size() > 1) {
     bytes_ -= done_.front().bytes;
+    dropped_ = done_.front().id;
     done_.pop_front();
   }
 }
 
 bool History::undo(Surface& canvas) {
   if (done_.empty()) return false;
+  noticeUntrackedChange(canvas);
   exchange(canvas, done_.back());
   undone_.push_back(std::move(done_.back()));
   done_.pop_back();
+  known_ = canvas.changeCount();
   return true;
 }
 
 bool History::redo(Surface& canvas) {
   if (undone_.empty()) return false;
+  noticeUntrackedChange(canvas);
   exchange(canvas, undone_.back());
   done_.push_back(std::move(undone_.back()));
   undone_.pop_back();
+  known_ = canvas.changeCount();
   return true;
+}
+
+void History::markSaved(const Surface& canvas) {
+  savedAt_ = canvas.changeCount();
+  savedStep_ = shownStep();
+  known_ = canvas.changeCount();
+}
+
+bool History::isSaved(const Surface& canvas) const {
+  if (savedAt_ == canvas.changeCount()) return true;
+  return savedStep_ && *savedStep_ == shownStep() && known_ == canvas.changeCount();
+}
+
+void History::noticeUntrackedChange(const Surface& canvas) {
+  if (!open_ && known_ != canvas.changeCount()) savedStep_.reset();
 }

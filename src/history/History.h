@@ -26,10 +26,11 @@ class History {
   // A change begins; `before`, handed to endStep, holds the canvas as it is now until then.
   void beginStep(const Surface& canvas);
   // Ends the open step, if any: what changed since beginStep becomes a step, and a step that
-  // changed something drops the steps that were undone.
+  // changed something drops the steps that were undone. A step that changed no pixel is none,
+  // so that every undo visibly takes something back.
   void endStep(const Surface& canvas, const QImage& before);
   // Puts `snapshot` (a picture of the canvas's size) on the canvas as its background picture,
-  // as a step of its own.
+  // as a step of its own. A snapshot the canvas shows already changes nothing and is no step.
   void restoreSnapshot(Surface& canvas, const QImage& snapshot);
   bool undo(Surface& canvas);
   bool redo(Surface& canvas);
@@ -38,9 +39,11 @@ class History {
   std::size_t redoSteps() const { return undone_.size(); }
   std::size_t bytes() const { return bytes_; }
 
-  // Whether the canvas is still as Save Picture last wrote it.
-  void markSaved(const Surface& canvas) { savedAt_ = canvas.changeCount(); }
-  bool isSaved(const Surface& canvas) const { return savedAt_ == canvas.changeCount(); }
+  // Whether the canvas is as Save Picture last wrote it: nothing changed since, or undo and redo
+  // came back to the step that was shown then and nothing was drawn after them. The autosave
+  // asks this to know whether there is anything to keep.
+  void markSaved(const Surface& canvas);
+  bool isSaved(const Surface& canvas) const;
 
  private:
   struct Step {
@@ -48,6 +51,7 @@ class History {
     std::vector<QRgb> pixels;  // the tiles' rows, one tile after another
     std::optional<Backdrop> backdrop;
     std::size_t bytes = 0;
+    std::uint64_t id = 0;
   };
 
   // The tiles of `from` that differ from `other` among `candidates`, as a step.
@@ -55,6 +59,11 @@ class History {
                       const std::vector<int>& candidates);
   static void exchange(Surface& canvas, Step& step);
   void push(Step step);
+  // The step whose result the canvas shows when nothing was drawn after it.
+  std::uint64_t shownStep() const { return done_.empty() ? dropped_ : done_.back().id; }
+  // A change made outside the history (a recovered picture) leaves no step to come back to the
+  // saved picture by.
+  void noticeUntrackedChange(const Surface& canvas);
 
   std::size_t budget_;
   std::size_t bytes_ = 0;
@@ -64,4 +73,9 @@ class History {
   std::uint64_t openedAt_ = 0;
   Backdrop openedBackdrop_;
   std::optional<std::uint64_t> savedAt_;
+  std::optional<std::uint64_t> savedStep_;
+  // The canvas's change count when the history last changed it or saw a step end.
+  std::uint64_t known_ = 0;
+  std::uint64_t nextId_ = 1;
+  std::uint64_t dropped_ = 0;  // the newest step that went over the budget
 };

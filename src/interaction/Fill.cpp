@@ -20,10 +20,9 @@ void Kalyra::FillAtPointer() {
   FillSurfaceColor = Canvas.Point(MouseX, MouseY);
   TakeUndoSnapshot();
   const int copies = symmetry.copies(MirrorMode);
-  int k = 0;
-  for (const QPoint start : symmetry.fillStarts(Canvas, pointer, MirrorMode)) {
-    if (symmetry.rainbow) Canvas.FillColor = turnHue(colour, double(k++) / copies);
-    FillAt(start);
+  for (const auto& start : symmetry.fillStarts(Canvas, pointer, MirrorMode)) {
+    if (symmetry.rainbow) Canvas.FillColor = turnHue(colour, double(start.copy) / copies);
+    FillAt(start.pixel);
   }
   Canvas.FillColor = colour;
   Canvas.FillStyle = 1;

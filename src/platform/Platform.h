@@ -5,18 +5,22 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "colour/Colour.h"
 
 // How a file dialog opens. `filter` is in Qt's form, "Bitmap Files (*.bmp)", several filters
-// separated by ";;", the first chosen at the start. No default
-// extension is added: a name typed without ".bmp" is used as typed.
+// separated by ";;", the first chosen at the start. Without `suffixes` no default extension is
+// added: a name typed without ".bmp" is used as typed.
 struct FileDialogRequest {
   QString title;
   QString filter;
   QString directory;     // the folder it opens in
   QString proposedName;  // the name it starts with; may be empty or a full path
+  // For each filter, the extension (without its dot) that a name typed without one gets, so
+  // that the dialog asks before replacing the file that is really written.
+  QStringList suffixes = {};
 };
 
 // A file chosen in the save dialog, and which of the request's filters was chosen (0 the first).

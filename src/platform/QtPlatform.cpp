@@ -35,11 +35,18 @@ std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogRequest
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  dialog.setDefaultSuffix(QString());
   if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+  // The extension follows the filter, so that the dialog asks before replacing the very file
+  // that will be written.
+  const QStringList filters = request.filter.split(QStringLiteral(";;"));
+  const auto suffixOf = [&](const QString& filter) {
+    return request.suffixes.value(filters.indexOf(filter));
+  };
+  dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&](const QString& chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const int filter =
-      int(request.filter.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()));
+  const int filter = int(filters.indexOf(dialog.selectedNameFilter()));
   return FileChoice{dialog.selectedFiles().value(0), std::max(filter, 0)};
 }
 

@@ -73,12 +73,12 @@ QPoint Symmetry::centrePixel(const Surface& canvas) const {
 
 // The images are taken of the pointer's pixel itself, so the colour read there is the colour
 // every start is compared with, and mirror images are exact pixel for pixel.
-std::vector<QPoint> Symmetry::fillStarts(const Surface& canvas, QPoint pointer,
-                                         int mirrorMode) const {
+std::vector<Symmetry::FillStart> Symmetry::fillStarts(const Surface& canvas, QPoint pointer,
+                                                      int mirrorMode) const {
   const QPoint centre = centrePixel(canvas);
   const QPoint offset = pointer - centre;
   const QRect picture(QPoint(0, 0), canvas.pixelSize());
-  std::vector<QPoint> starts;
+  std::vector<FillStart> starts;
   for (int k = 0; k < copies(mirrorMode); ++k) {
     const QPointF image = copy(k).apply(offset.x(), offset.y());
     QPoint p = centre + QPoint(toInt32(image.x()), toInt32(image.y()));
@@ -86,7 +86,7 @@ std::vector<QPoint> Symmetry::fillStarts(const Surface& canvas, QPoint pointer,
       if (kind_ != Kind::Mirror) continue;
       p = {std::clamp(p.x(), 0, picture.right()), std::clamp(p.y(), 0, picture.bottom())};
     }
-    starts.push_back(p);
+    starts.push_back({p, k});
   }
   return starts;
 }

@@ -51,10 +51,14 @@ class Symmetry {
   void moveCentre(std::optional<QPoint> pixel) { centre_ = pixel; }
   QPoint centrePixel(const Surface& canvas) const;
 
-  // The starts of a fill at `pointer`: its pixel and each of its images, in copy order. The
-  // mirror modes move an image off the picture onto the nearest edge pixel; the new kinds skip
-  // it.
-  std::vector<QPoint> fillStarts(const Surface& canvas, QPoint pointer, int mirrorMode) const;
+  // The starts of a fill at `pointer`: its pixel and each of its images, in copy order, each
+  // with the number of its copy. The mirror modes move an image off the picture onto the nearest
+  // edge pixel; the new kinds skip it, so a start's place in the list need not be its copy.
+  struct FillStart {
+    QPoint pixel;
+    int copy;
+  };
+  std::vector<FillStart> fillStarts(const Surface& canvas, QPoint pointer, int mirrorMode) const;
 
   // The directions of the guides from the centre, in radians: the mirror lines, or for a spin
   // the spokes between its copies.

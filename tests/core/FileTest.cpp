@@ -10,7 +10,9 @@
 #include "files/BmpWriter.h"
 #include "files/IniReader.h"
 #include "files/PictureFile.h"
+#include "files/PngChunks.h"
 #include "files/PrintLayout.h"
+#include "support/PngBuilder.h"
 #include "support/ScratchMount.h"
 
 namespace {
@@ -42,9 +44,9 @@ class InFolder : public CoreFixture {
   QTemporaryDir dir;
 };
 
-// The dialogs open in the folder used last and propose the last name; a name without ".bmp"
-// is used as typed, and the program's own folder stays. Every pixel saved comes back as the
-// background. PNG is chosen by the filter, or by the name whatever the filter.
+// The dialogs open in the folder used last and propose the last name, and the program's own
+// folder stays. Every pixel saved comes back as the background. PNG is chosen by the filter, or
+// by the name whatever the filter.
 TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
   QDir(dir.path()).mkpath("other/sub");
   const QImage drawn = canvas.Image();
@@ -65,12 +67,32 @@ TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
   EXPECT_TRUE(k.PictureFileName == path("other/sub/copy") &&
               platform.directory == path("other/sub"));
   EXPECT_EQ(canvas.Image(), drawn);
-  for (const QString& png : {path("other/a"), path("b.png")}) {
+  for (const QString& png : {path("other/a.png"), path("b.png")}) {
     EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
     QImageReader reader(png);
     EXPECT_EQ(reader.format(), "png");
     EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), drawn);
   }
+}
+
+// A name typed without an extension gets the chosen filter's, and the save dialog is told to add
+// it, so that it asks before replacing that file; a name with an extension keeps it, in any
+// letter case, and the extension decides the format whatever the filter.
+TEST_F(InFolder, ANameGetsTheFiltersExtensionUnlessItHasOne) {
+  const std::tuple<const char*, int, const char*, const char*> cases[] = {
+      {"picA", 1, "picA.png", "png"},
+      {"picA", 0, "picA.bmp", "bmp"},
+      {"NAME.PNG", 0, "NAME.PNG", "png"},
+      {"Low.Bmp", 1, "Low.Bmp", "bmp"},
+      {"my.picture", 1, "my.picture", "png"}};
+  for (const auto& [typed, filter, saved, format] : cases) {
+    platform.saveAnswers = {FileChoice(typed, filter)};
+    EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
+    EXPECT_EQ(k.PictureFileName, path(saved));
+    EXPECT_EQ(QImageReader(path(saved)).format(), format) << saved;
+  }
+  EXPECT_EQ(platform.saveRequests.at(0).suffixes, QStringList({"bmp", "png"}));
+  EXPECT_FALSE(QFile::exists(path("picA")));
 }
 
 TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
@@ -128,6 +150,85 @@ TEST(PictureRead, ValidBitmapsLoadWholeBrokenOnesAreRefusedOrReadAndHugeOnesRefu
         << w << "x" << h << ": " << read.whyNot.toStdString();
   }
   QImageReader::setAllocationLimit(qtLimit);
+}
+
+// A picture opened over the canvas shows the canvas colour where it is transparent, and in
+// proportion where it is partly so; the screen, the saved file and the undo step all hold the
+// same opaque colours.
+TEST_F(InFolder, TransparencyShowsTheCanvasColourOnScreenInTheFileAndTheUndoStep) {
+  k.Canvas_MouseDown(1, 0, 0, 0), k.Canvas_MouseDown(1, 0, 0, 0);
+  canvas.setBackColor(packColour(20, 100, 240));
+  QImage picture(4, 1, QImage::Format_ARGB32);
+  const QRgb stored[] = {qRgba(200, 10, 50, 0), qRgba(200, 10, 50, 255), qRgba(200, 10, 50, 128),
+                         qRgba(0, 0, 0, 1)};
+  const QRgb shown[] = {qRgb(20, 100, 240), qRgb(200, 10, 50), qRgb(110, 55, 145),
+                        qRgb(20, 100, 239)};
+  for (int x = 0; x < 4; ++x) picture.setPixel(x, 0, stored[x]);
+  ASSERT_TRUE(picture.save(path("clear.png")));
+  platform.openAnswers = {path("clear.png")};
+  platform.saveAnswers = {path("saved.png")};
+  ASSERT_EQ(k.cmdOpen_Click(), std::nullopt);
+  ASSERT_EQ(k.CmdSave_Click(), std::nullopt);
+  const QImage saved(path("saved.png"));
+  k.UndoStep(), k.RedoStep();
+  for (int x = 0; x < 4; ++x) {
+    EXPECT_EQ(canvas.Image().pixel(x, 0), shown[x]) << x;
+    EXPECT_EQ(saved.pixel(x, 0), shown[x]) << x;
+  }
+  EXPECT_EQ(canvas.Image().pixel(4, 0), qRgb(20, 100, 240));
+}
+
+// A damaged file says so. A small file whose chunk states gigabytes is damaged, and is refused
+// from its chunk headers alone, before Qt reserves anything for it; large text, profiles and
+// private chunks that do fit in the file are passed over (a little text is kept), and the
+// picture opens with its colour.
+TEST(PictureRead, DamagedFilesSaySoAndAncillaryChunksCostNothing) {
+  using namespace png;
+  QTemporaryDir dir;
+  const QString file = dir.filePath("file.png");
+  const QByteArray pixel = onePixel(9, 8, 7);
+  QByteArray badHeader = signature + header(1, 1) + pixel + end();
+  badHeader[20] = 2;  // the header's checksum no longer holds
+  QByteArray badPixels = signature + header(1, 1) + pixel + end();
+  badPixels[41] = char(badPixels[41] ^ 0x55);
+  std::vector<QByteArray> damaged = hostileFiles();
+  for (const QByteArray& bytes :
+       {signature + header(0, 1) + pixel + end(), badHeader, badPixels,
+        signature + header(1, 1) + pixel.left(pixel.size() - 3), signature + pixel + end(),
+        signature + header(1, 1) + chunk("IDAT", "xyz") + end()})
+    damaged.push_back(bytes);
+  for (std::size_t i = 0; i < damaged.size(); ++i) {
+    writeFile(file, damaged[i]);
+    const PictureRead read = readPicture(file);
+    EXPECT_TRUE(!read.picture && read.whyNot == "the file is damaged")
+        << i << ": " << read.whyNot.toStdString();
+  }
+  const QByteArray big(3 << 20, 't');
+  for (const char* type : {"tEXt", "zTXt", "iCCP", "prVt"}) {
+    const QByteArray transparent = chunk("tRNS", QByteArray(6, '\0'));
+    writeFile(file, signature + header(1, 1) + chunk(type, big) + transparent + pixel +
+                        chunk("tEXt", QByteArray("Comment\0hi", 10)) + end());
+    QFile opened(file);
+    ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+    PngChunkFilter filtered(opened);
+    EXPECT_EQ(filtered.readAll(), signature + header(1, 1) + transparent + pixel +
+                                      chunk("tEXt", QByteArray("Comment\0hi", 10)) + end());
+    const PictureRead read = readPicture(file);
+    EXPECT_TRUE(read.picture && read.picture->pixel(0, 0) == qRgb(9, 8, 7)) << type;
+  }
+}
+
+// Qt's own allocation limit is below a picture of the canvas's size limit.
+TEST(PictureRead, APictureUpToTheSizeLimitOpens) {
+  QTemporaryDir dir;
+  QImage photo(8000, 6000, QImage::Format_RGB888);
+  photo.fill(qRgb(1, 2, 3));
+  ASSERT_TRUE(photo.save(dir.filePath("photo.png")));
+  photo = {};
+  const PictureRead read = readPicture(dir.filePath("photo.png"));
+  EXPECT_TRUE(read.picture && read.picture->size() == QSize(8000, 6000) &&
+              read.picture->pixel(7999, 5999) == qRgb(1, 2, 3))
+      << read.whyNot.toStdString();
 }
 
 // The old file of that name stays byte for byte, and no temporary file is left beside it: when

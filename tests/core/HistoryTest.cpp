@@ -109,3 +109,69 @@ TEST_F(Histories, BackspaceKeepsAPictureOpenedAtStartAndTakesBackALoad) {
   k.Canvas_KeyPress(8);
   EXPECT_EQ(std::get<QImage>(shown()), std::get<QImage>(drawn));
 }
+
+// Actions that change no pixel leave no step, between ones that do: every undo then visibly
+// takes something back, and each redo brings it again. Backspace still puts the snapshot back.
+TEST_F(Histories, EveryStepChangesThePictureAndActionsThatChangeNothingAreNone) {
+  platform.colourAnswers = {std::nullopt, std::nullopt};
+  const std::function<void()> actions[] = {
+      [&] { stroke(-100, -300); },
+      [&] { k.Canvas_MouseDown(1, 0, 0, 0), k.Canvas_MouseDown(1, 0, 0, 0); },  // no move
+      [&] { k.CmdSetBackColor_Click(); },                                       // cancelled
+      [&] { k.CmdSetForeColor_Click(); },                                       // cancelled
+      [&] { fillAt(-10, -10, Yellow); },
+      [&] { k.Canvas_KeyPress(8); },  // puts back the picture before the fill
+      [&] { k.Canvas_KeyPress(8); },  // the same picture again
+      [&] { fillAt(-10, -10, Yellow); },
+      [&] { fillAt(-10, -10, Yellow); },  // the same colour again
+      [&] { stroke(50, 50); },            // yellow, as the fill left the drawing colour, on yellow
+      [&] { canvas.ForeColor = Red, stroke(50, 50); }};
+  std::vector<QImage> states{canvas.Image().copy()};
+  for (const auto& act : actions) {
+    act();
+    if (canvas.Image() != states.back()) states.push_back(canvas.Image().copy());
+  }
+  ASSERT_EQ(states.size(), 6u);
+  for (std::size_t i = states.size() - 1; i > 0; --i) {
+    k.UndoStep();
+    EXPECT_EQ(canvas.Image(), states[i - 1]) << i;
+  }
+  EXPECT_EQ(k.history.undoSteps(), 0u);
+  for (std::size_t i = 1; i < states.size(); ++i) {
+    k.RedoStep();
+    EXPECT_EQ(canvas.Image(), states[i]) << i;
+  }
+}
+
+// Undoing or redoing back to the picture last saved counts as saved, and only that picture: not
+// after drawing on it, not once the saved step was dropped by a new change, not when the canvas
+// was changed outside the history (a recovered picture) before going back.
+TEST_F(Histories, UndoAndRedoBackToThePictureLastSavedCountAsSaved) {
+  const auto saved = [&] { return k.history.isSaved(canvas); };
+  stroke(-100, -300);
+  platform.saveAnswers = {FileChoice(dir.filePath("a"), 1)};
+  ASSERT_EQ(k.CmdSave_Click(), std::nullopt);
+  stroke(50, 50);
+  const std::pair<void (Kalyra::*)(), bool> steps[] = {{&Kalyra::UndoStep, true},
+                                                       {&Kalyra::UndoStep, false},
+                                                       {&Kalyra::RedoStep, true},
+                                                       {&Kalyra::RedoStep, false},
+                                                       {&Kalyra::UndoStep, true}};
+  EXPECT_FALSE(saved());
+  for (const auto& [step, afterwards] : steps) {
+    (k.*step)();
+    EXPECT_EQ(saved(), afterwards);
+  }
+  k.Canvas_MouseDown(1, 0, 0, 0), k.Canvas_MouseDown(1, 0, 0, 0);  // changes nothing
+  EXPECT_TRUE(saved());
+  stroke(-50, 100);  // the step after the saved picture goes for good
+  k.UndoStep(), k.RedoStep(), k.RedoStep();
+  EXPECT_FALSE(saved());
+  k.UndoStep();
+  EXPECT_TRUE(saved());
+  canvas.setPicture(QImage(10, 10, QImage::Format_RGB32));
+  EXPECT_FALSE(saved());
+  stroke(0, 0);
+  k.UndoStep();
+  EXPECT_FALSE(saved());
+}

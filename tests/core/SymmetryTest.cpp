@@ -149,11 +149,11 @@ TEST(FillStarts, AreThePixelReadAndItsExactMirrorImagesOnCommonScreens) {
     const QPoint c = canvas.toPixel(0, 0);
     const auto check = [&](int x, int y) {
       const QPoint p = canvas.toPixel(x, y);
-      const std::vector<QPoint> starts = k.symmetry.fillStarts(canvas, p, 2);
+      const auto starts = k.symmetry.fillStarts(canvas, p, 2);
       for (int i = 0; i < 8; ++i) {
         const auto m = mirrorCopy(i, p.x() - c.x(), p.y() - c.y());
-        ASSERT_EQ(starts[i], QPoint(std::clamp(c.x() + m.x, 0, size.width() - 1),
-                                    std::clamp(c.y() + m.y, 0, size.height() - 1)))
+        ASSERT_EQ(starts[i].pixel, QPoint(std::clamp(c.x() + m.x, 0, size.width() - 1),
+                                          std::clamp(c.y() + m.y, 0, size.height() - 1)))
             << size.width() << ": " << x << "," << y << " copy " << i;
       }
     };
@@ -169,4 +169,28 @@ TEST(FillStarts, AreThePixelReadAndItsExactMirrorImagesOnCommonScreens) {
     EXPECT_TRUE(canvas.fills == std::vector{canvas.toPixel(-270, 0)} &&
                 canvas.Image().pixel(canvas.toPixel(-270, 300)) == toQRgb(Blue));
   }
+}
+
+// Each image of a rainbow fill takes its own copy's colour, also when images before it in the
+// copy order were skipped off the picture.
+TEST_F(SymmetryDrawing, RainbowFillImagesKeepTheirCopysColourWhenEarlierOnesAreSkipped) {
+  k.symmetry.set(Kind::Kaleidoscope, 2);
+  k.cmdRainbow_Click();
+  k.Canvas_MouseMove(0, 0, -520, 0);  // near the left edge: two of four images fall off
+  k.CentreAtPointer();
+  k.sty_Click(2);
+  setBrushSize(30);
+  penDown();
+  k.Canvas_MouseMove(0, 0, -300, 100);  // a circle round each image on the picture
+  fillAt(-300, 100, Blue);
+  const QPoint c = canvas.toPixel(-520, 0), from = canvas.toPixel(-300, 100) - c;
+  int onPicture = 0;
+  for (int i = 0; i < 4; ++i) {
+    const QPointF p = k.symmetry.copy(i).apply(from.x(), from.y());
+    const QPoint at = c + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
+    if (!canvas.Image().rect().contains(at)) continue;
+    ++onPicture;
+    EXPECT_EQ(fromQRgb(canvas.Image().pixel(at)), turnHue(Blue, i / 4.0)) << i;
+  }
+  EXPECT_EQ(onPicture, 2);
 }

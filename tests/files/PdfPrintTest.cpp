@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -77,8 +78,9 @@ TEST(PdfPrint, EachCopysPageShowsThePictureWhereTheLayoutPutsIt) {
 }
 
 // The machine's other answers through the real platform: random numbers spread over [0, 1); a
-// colour dialog accepted or cancelled; the save dialog's proposed file and filter; the question to
-// restore, answered with its default; the PDF output asked for in the environment.
+// colour dialog accepted or cancelled; the save dialog's proposed file, with the extension of the
+// filter chosen in it, and that filter; the question to restore, answered with its default; the
+// PDF output asked for in the environment.
 TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
   QtPlatform platform;
   platform.seedRandomFromClock();
@@ -94,6 +96,10 @@ TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
     QObject::connect(&answer, &QTimer::timeout, [&] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->defaultButton()->click();
+      // The PNG filter chosen as a user does, in the dialog's list of file types.
+      if (auto* types = modal ? modal->findChild<QComboBox*>("fileTypeCombo") : nullptr)
+        types->setCurrentIndex(1), emit types->activated(1),
+            emit types->textActivated("PNG (*.png)");
       if (auto* dialog = qobject_cast<QDialog*>(modal))
         dialog->done(i == 1 ? QDialog::Rejected : QDialog::Accepted);
     });
@@ -103,8 +109,9 @@ TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
                 i == 0 ? std::optional<Colour>(packColour(10, 20, 30)) : std::nullopt);
     } else if (i == 2) {
       const auto chosen = platform.chooseSaveFile(
-          {"Save", "Bitmap Files (*.bmp);;PNG Files (*.png)", dir.path(), dir.filePath("a")});
-      EXPECT_TRUE(chosen && chosen->name == dir.filePath("a") && chosen->filter == 0);
+          {"Save", "Bitmap (*.bmp);;PNG (*.png)", dir.path(), dir.filePath("a"), {"bmp", "png"}});
+      EXPECT_TRUE(chosen && chosen->name == dir.filePath("a.png") && chosen->filter == 1)
+          << chosen->name.toStdString() << chosen->filter;
     } else {
       EXPECT_TRUE(platform.askRestore(QImage(8, 8, QImage::Format_RGB32)));
     }
