@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <vector>
 
 #include "Kalyra.h"
 #include "history/Autosaver.h"
@@ -63,7 +64,7 @@ struct Drawing {
   }
   void fill(int second) {
     const QPointF corner = canvas.toUnits({4, 4});
-    canvas.ForeColor = second % 2 ? Yellow : Blue;
+    canvas.ForeColor = second % 2 ? Yellow : Black;
     k.MouseX = std::int16_t(corner.x()), k.MouseY = std::int16_t(corner.y());
     k.FillAtPointer();
     canvas.takeDirtyRegion();
@@ -78,8 +79,8 @@ struct Drawing {
 void BM_AutosaveAgeWhileDrawing(benchmark::State& state) {
   const QSize screen(int(state.range(0)), int(state.range(0)) * 9 / 16);
   const double span = double(state.range(1));
-  double worstAge = 0, longest = 0, longestWall = 0;
-  int ticks = 0;
+  double worstAge = 0, longestWall = 0;
+  std::vector<double> pauses;
   for (auto _ : state) {
     QTemporaryDir dir;
     Drawing drawing(screen);
@@ -97,8 +98,7 @@ void BM_AutosaveAgeWhileDrawing(benchmark::State& state) {
         autosaver.tick(drawing.canvas, false, t);
         longestWall =
             std::max(longestWall, std::chrono::duration<double>(Clock::now() - w0).count());
-        longest = std::max(longest, threadSeconds() - t0);
-        ++ticks;
+        pauses.push_back(threadSeconds() - t0);
         worstAge = std::max(worstAge, t - std::max(autosaver.writtenUpTo(), 0.0));
         nextTick = now() + (autosaver.behind() ? BehindTick : QuietTick);
       } else if (t >= second + 1) {
@@ -114,9 +114,13 @@ void BM_AutosaveAgeWhileDrawing(benchmark::State& state) {
     autosaver.waitForWriter();
   }
   state.counters["worst_age_s"] = worstAge;
-  state.counters["longest_pause_ms"] = longest * 1e3;
+  // On a shared machine the longest tick also counts the moments the processor was taken away
+  // in the middle of it; the 99th percentile shows the ticks' own length.
+  std::sort(pauses.begin(), pauses.end());
+  state.counters["longest_pause_ms"] = pauses.empty() ? 0 : pauses.back() * 1e3;
+  state.counters["p99_pause_ms"] = pauses.empty() ? 0 : pauses[pauses.size() * 99 / 100] * 1e3;
   state.counters["longest_wall_ms"] = longestWall * 1e3;
-  state.counters["ticks"] = ticks;
+  state.counters["ticks"] = double(pauses.size());
 }
 
 }  // namespace

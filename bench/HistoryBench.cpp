@@ -141,7 +141,7 @@ const QImage& drawing() {
 void BM_AutosaveWrite(benchmark::State& state) {
   Surface canvas(Screen);
   canvas.setPicture(drawing());
-  Autosaver autosaver(scratchFile("write.png"), {0, 0, 1 << 20});
+  Autosaver autosaver(scratchFile("write.png"), {0, 0, 1 << 20, 1e9});
   double now = 0;
   autosaver.tick(canvas, false, now);
   double ours = 0, qt = 0;

@@ -59,8 +59,8 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
 }
 
 // At the end the changes not yet written are written, or with the canvas saved the autosave
-// goes. On a full disk the old autosave stays whole, and the failure is told once, not on every
-// try.
+// goes. On a full disk the old autosave stays whole, the failure is told once, in words, not on
+// every try, and copies that start there still keep apart.
 TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
   QTemporaryDir dir;
   ScratchMount disk(dir.filePath("disk"), 64 * 1024);
@@ -87,9 +87,14 @@ TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
   int notices = 0;
   for (int i = 0; i < 6; ++i, failing.waitForWriter()) {
     drawn.Line(float(i * 20), 0, 100, 80);
-    notices += failing.tick(drawn, false, i * 11.0).has_value();
+    const auto notice = failing.tick(drawn, false, i * 11.0);
+    notices += notice.has_value();
+    EXPECT_EQ(notice.value_or("the disk is full").toStdString(), "the disk is full");
   }
   EXPECT_TRUE(notices == 1 && !old.isEmpty() && bytes() == old);
+  // Copies that start on the full disk still keep apart.
+  const AutosaveSlot first(dir.filePath("disk/folder")), second(dir.filePath("disk/folder"));
+  EXPECT_NE(first.pictureFile(), second.pictureFile());
 }
 
 // Drawing without a pause on a 4K canvas changes more tiles between two ticks than a tick
