@@ -19,10 +19,10 @@ bool decidesPixels(const QByteArray& type, quint32 length) {
   return std::ranges::find(kept, type) != std::end(kept) && length <= 1024;
 }
 
-// Text is kept up to a total that even compressed text cannot make large once unpacked (zlib
-// unpacks to at most about a thousand times its size): the autosave keeps the canvas colour in
-// a line of text.
-constexpr qint64 MaxTextBytes = 64 * 1024;
+// Text is kept up to a total that even compressed text cannot make large once unpacked: zlib
+// unpacks to at most about a thousand times its size, and Qt keeps a few copies of the text.
+// The autosave keeps the canvas colour in a line of text.
+constexpr qint64 MaxTextBytes = 16 * 1024;
 
 bool isText(const QByteArray& type) {
   return type == "tEXt" || type == "zTXt" || type == "iTXt";
