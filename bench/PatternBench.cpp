@@ -152,8 +152,29 @@ void linePenP4mWithRepaint(benchmark::State& state) {
   if (window->core().PenUp) state.SkipWithError("the pen never went down");
 }
 
+// A hundred strokes under p4m on a 64-pixel cell with rainbow copies, each changing tiles all
+// over the picture: the history's size after them and the time of one stroke's pen lift.
+void historyOfPatternStrokes(benchmark::State& state) {
+  for (auto _ : state) {
+    Program program(P4m, 64, false, false);
+    Kalyra& k = program.k;
+    k.PenUp = true;
+    k.cmdRainbow_Click();
+    for (int stroke = 0; stroke < 100; ++stroke) {
+      const float x = float(stroke % 10) * 7, y = float(stroke / 10) * 5;
+      k.Canvas_MouseMove(0, 0, x, y);
+      k.Canvas_MouseDown(1, 0, 0, 0);
+      for (int i = 1; i <= 10; ++i) k.Canvas_MouseMove(0, 0, x + float(i), y + float(i % 3));
+      k.Canvas_MouseDown(1, 0, 0, 0);
+    }
+    state.counters["steps"] = double(k.history.undoSteps());
+    state.counters["history_MB"] = double(k.history.bytes()) / (1 << 20);
+  }
+}
+
 }  // namespace
 
+BENCHMARK(historyOfPatternStrokes)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(linePenP4m)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(worstStampP6m)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(20);
 BENCHMARK(fillP6m)->UseManualTime()->Unit(benchmark::kMicrosecond);

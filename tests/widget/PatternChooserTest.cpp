@@ -30,7 +30,7 @@ TEST_F(PatternChooserTest, PicturesNamesAndKeysChooseEveryPattern) {
   const auto chosen = [&] {
     std::vector<int> marked;
     for (int i = 0; i < Pattern::Count; ++i)
-      if (faceOf(chooser->cmdPattern[std::size_t(i)]) == Qt::yellow) marked.push_back(i);
+      if (chooser->cmdPattern[std::size_t(i)]->isMarked()) marked.push_back(i);
     return marked;
   };
   EXPECT_TRUE(chosen().empty());
