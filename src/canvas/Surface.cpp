@@ -209,8 +209,10 @@ void Surface::markDirty(const QRect& area) {
   }
 }
 
-void Surface::repeat(const QRect& piece, QSizeF period) {
-  const QRect source = piece & image_.rect();
+void Surface::repeat(const std::vector<QRect>& spans, QSizeF period) {
+  QRect source;
+  for (const QRect& r : spans) source |= r;
+  source &= image_.rect();
   if (source.isEmpty()) return;
   const int width = size_.width(), height = size_.height();
   // The steps that bring [first, last] onto [0, size).
@@ -223,23 +225,29 @@ void Surface::repeat(const QRect& piece, QSizeF period) {
   const auto [j0, j1] = range(source.top(), source.bottom(), period.height(), height);
   const qsizetype stride = image_.bytesPerLine() / 4;
   QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+  // The copies are thousands of small pieces spread over the whole picture; their bounding
+  // rectangle is marked once rather than each on its own, which would cost more than copying.
+  QRect copied;
   for (int j = j0; j <= j1; ++j) {
     for (int i = i0; i <= i1; ++i) {
       if (i == 0 && j == 0) continue;
       const QPoint shift(int(std::lround(i * period.width())),
                          int(std::lround(j * period.height())));
-      const int left = std::max(source.left() + shift.x(), 0);
-      const int right = std::min(source.right() + shift.x(), width - 1);
-      const int top = std::max(source.top() + shift.y(), 0);
-      const int bottom = std::min(source.bottom() + shift.y(), height - 1);
-      if (left > right || top > bottom) continue;
-      const std::size_t bytes = std::size_t(right - left + 1) * sizeof(QRgb);
-      for (int y = top; y <= bottom; ++y)
-        std::memcpy(pixels + y * stride + left,
-                    pixels + (y - shift.y()) * stride + left - shift.x(), bytes);
-      markDirty(QRect(QPoint(left, top), QPoint(right, bottom)));
+      const QRect target = source.translated(shift) & image_.rect();
+      if (target.isEmpty()) continue;
+      for (const QRect& span : spans) {
+        const int y = span.top() + shift.y();
+        if (y < 0 || y >= height) continue;
+        const int left = std::max(span.left() + shift.x(), 0);
+        const int right = std::min(span.right() + shift.x(), width - 1);
+        if (left > right) continue;
+        std::memcpy(pixels + y * stride + left, pixels + span.top() * stride + left - shift.x(),
+                    std::size_t(right - left + 1) * sizeof(QRgb));
+      }
+      copied |= target;
     }
   }
+  markDirty(copied);
 }
 
 QRect Surface::takeDirty() {

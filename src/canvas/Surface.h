@@ -106,11 +106,11 @@ class Surface {
 
   // While `changes` is given, every rectangle the drawing changes is also added to it.
   void record(std::vector<QRect>* changes) { recording_ = changes; }
-  // Copies the pixels of `piece` to each place `piece` moves to by whole periods across and
-  // down, on the picture, each move rounded to whole pixels; a period of 0 repeats along that
-  // axis not at all. Repeating one cell of a pattern over the picture costs a copy per cell, not
-  // a drawing of every image.
-  void repeat(const QRect& piece, QSizeF period);
+  // Copies the pixels of `spans` (each one row high) to each place they move to by whole
+  // periods across and down, on the picture, each move rounded to whole pixels; a period of 0
+  // repeats along that axis not at all. Repeating one cell of a pattern over the picture costs
+  // a copy per cell, not a drawing of every image.
+  void repeat(const std::vector<QRect>& spans, QSizeF period);
 
   // The area changed since the last call, clipped to the picture: as one rectangle, or as the
   // separate rectangles that were drawn (the mirror copies of a stroke lie far apart, so the

@@ -42,8 +42,13 @@ CopyPen::CopyPen(Surface& canvas, const Symmetry& symmetry, int mirrorMode)
                          ? QRect(below(c.x(), period.width()), 0, width, picture.height())
                          : QRect(below(c.x(), period.width()), below(c.y(), period.height()), width,
                                  int(std::ceil(period.height())));
-  if (!QRect(QPoint(0, 0), picture).contains(cell)) return;
+  // A big cell has few images: drawing each costs less than keeping the cell as it was.
+  constexpr qint64 MostPixels = 512 * 512;
+  if (!QRect(QPoint(0, 0), picture).contains(cell) ||
+      qint64(cell.width()) * cell.height() > MostPixels)
+    return;
   cell_ = cell;
+  before_ = canvas.Image().copy(cell);
   area_ = QRectF(QPointF(cell.left() - c.x(), cell.top() - c.y()),
                  QPointF(cell.right() - c.x(), cell.bottom() - c.y()));
   canvas.record(&changed_);
@@ -54,7 +59,25 @@ CopyPen::~CopyPen() {
   canvas_.ForeColor = colour_;
   if (!cell_) return;
   canvas_.record(nullptr);
-  for (const QRect& r : changed_) canvas_.repeat(r & *cell_, symmetry_.pattern().period());
+  // Only the pixels the images changed in the cell go to the other cells, as runs along its
+  // rows: what was there before, a loaded picture or strokes under another symmetry, is not
+  // the pattern's and stays as it is in every cell.
+  QRect drawn;
+  for (const QRect& r : changed_) drawn |= r & *cell_;
+  std::vector<QRect> runs;
+  const QImage& image = canvas_.Image();
+  for (int y = drawn.top(); y <= drawn.bottom(); ++y) {
+    const QRgb* now = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    const QRgb* was =
+        reinterpret_cast<const QRgb*>(before_.constScanLine(y - cell_->top())) - cell_->left();
+    for (int x = drawn.left(); x <= drawn.right(); ++x) {
+      if (now[x] == was[x]) continue;
+      const int start = x;
+      while (x < drawn.right() && now[x + 1] != was[x + 1]) ++x;
+      runs.push_back(QRect(start, y, x - start + 1, 1));
+    }
+  }
+  canvas_.repeat(runs, symmetry_.pattern().period());
 }
 
 void CopyPen::aim(double x, double y, double reach) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <cmath>
@@ -21,8 +22,8 @@ class Surface;
 //
 // Under a pattern the copies of a shape depend on where it is: a brush first `aim`s the pen at
 // the shape, and its copies are then the images that reach the picture. On a whole-pixel grid
-// only the images that reach one cell are drawn; when the pen is done, what they changed in that
-// cell is copied to every other cell.
+// only the images that reach one cell are drawn; when the pen is done, the pixels they changed in
+// that cell are copied to every other cell.
 class CopyPen {
  public:
   CopyPen(Surface& canvas, const Symmetry& symmetry, int mirrorMode);
@@ -55,7 +56,9 @@ class CopyPen {
   bool patterned_ = false;
   std::vector<Pattern::Image> images_;
   QRectF area_;  // where images are drawn, in pixels from the centre
-  // The one cell drawn in, in pixels of the picture, and the changes recorded there.
+  // The one cell drawn in, in pixels of the picture, as it was before, and the rectangles
+  // changed since.
   std::optional<QRect> cell_;
+  QImage before_;
   std::vector<QRect> changed_;
 };

@@ -263,3 +263,23 @@ TEST(PatternHistory, AHundredPatternStrokesFitTheBudget) {
   k.RedoStep(), k.RedoStep();
   EXPECT_EQ(canvas.Image(), drawn);
 }
+
+// Only what a pattern's images change is copied from cell to cell: a line drawn before, under
+// no symmetry, is not repeated by a pattern's stroke drawn across it.
+TEST_F(PatternDrawing, WhatWasDrawnBeforeIsNotRepeated) {
+  k.mir_Click(0);
+  k.th_Click(2);
+  canvas.ForeColor = Blue;
+  canvas.Line(-500, -333, 500, -333);  // through the cell drawn in
+  const int before = countPixels(Blue);
+  Pattern pattern(17);
+  pattern.setCellSize(40);
+  k.symmetry.setPattern(pattern);
+  k.symmetry.set(Kind::Pattern, 6);
+  canvas.ForeColor = Red;
+  penDown();
+  k.Canvas_MouseMove(0, 0, 10, -20);
+  k.Canvas_MouseMove(0, 0, 16, 30);
+  EXPECT_LE(countPixels(Blue), before);
+  EXPECT_GT(countPixels(Red), 200);
+}
