@@ -86,6 +86,12 @@ class Kalyra {
   void cmdCentre_Click();  // the centre back to the screen's centre
   void CentreAtPointer();
   void SymmetryKeyPress(int keyAscii);
+  // The patterns beside the strip: choose one (again: back to the mirror modes), step the cell
+  // size, stretch a free grid's cell, and their keys.
+  void cmdPattern_Click(int i);
+  void cmdCellSize_Click(int steps);
+  void cmdStretch_Click(int steps);
+  void PatternKeyPress(int keyAscii);
 
   // Picture files and printing. Each gives back a notice for the user when it could not do
   // what was asked; cancelling a dialog is not a failure and gives none.

@@ -344,6 +344,284 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
 </context>
 <context>
+    <name>Pattern</name>
+    <message>
+        <source>Hop</source>
+        <translation>Hüpfen</translation>
+    </message>
+    <message>
+        <source>A band: your drawing hops along, again and again.</source>
+        <translation>Ein Band: Deine Zeichnung hüpft immer weiter, wieder und wieder.</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>A band of footprints: each copy steps along and flips over, left, right.</source>
+        <translation>Ein Band aus Fußspuren: Jede Kopie macht einen Schritt und klappt um, links, rechts.</translation>
+    </message>
+    <message>
+        <source>Sidle</source>
+        <translation>Seitwärts</translation>
+    </message>
+    <message>
+        <source>A band of mirrors standing up: each copy faces the next.</source>
+        <translation>Ein Band aus stehenden Spiegeln: Jede Kopie schaut die nächste an.</translation>
+    </message>
+    <message>
+        <source>Spinning hop</source>
+        <translation>Drehhüpfer</translation>
+    </message>
+    <message>
+        <source>A band where every other copy is turned upside down.</source>
+        <translation>Ein Band, in dem jede zweite Kopie auf dem Kopf steht.</translation>
+    </message>
+    <message>
+        <source>Spinning sidle</source>
+        <translation>Drehseitwärts</translation>
+    </message>
+    <message>
+        <source>A band of standing mirrors, every other copy upside down.</source>
+        <translation>Ein Band aus stehenden Spiegeln, jede zweite Kopie auf dem Kopf.</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Sprung</translation>
+    </message>
+    <message>
+        <source>A band with a mirror along its middle: copies above and below.</source>
+        <translation>Ein Band mit einem Spiegel in der Mitte: Kopien oben und unten.</translation>
+    </message>
+    <message>
+        <source>Spinning jump</source>
+        <translation>Drehsprung</translation>
+    </message>
+    <message>
+        <source>A band with mirrors along it and across it.</source>
+        <translation>Ein Band mit Spiegeln längs und quer.</translation>
+    </message>
+    <message>
+        <source>Stamps</source>
+        <translation>Stempel</translation>
+    </message>
+    <message>
+        <source>Your drawing stamped in rows and columns all over the screen.</source>
+        <translation>Deine Zeichnung in Reihen und Spalten über den ganzen Bildschirm gestempelt.</translation>
+    </message>
+    <message>
+        <source>Somersaults</source>
+        <translation>Purzelbäume</translation>
+    </message>
+    <message>
+        <source>Stamps all over, and each one also turned upside down.</source>
+        <translation>Stempel überall, und jeder auch auf dem Kopf.</translation>
+    </message>
+    <message>
+        <source>Mirror rows</source>
+        <translation>Spiegelreihen</translation>
+    </message>
+    <message>
+        <source>Columns of standing mirrors: every copy faces its neighbour.</source>
+        <translation>Spalten aus stehenden Spiegeln: Jede Kopie schaut ihren Nachbarn an.</translation>
+    </message>
+    <message>
+        <source>Footprints</source>
+        <translation>Fußspuren</translation>
+    </message>
+    <message>
+        <source>Copies walk up and down the screen, flipping like footsteps.</source>
+        <translation>Kopien laufen den Bildschirm hinauf und hinab und klappen um wie Schritte.</translation>
+    </message>
+    <message>
+        <source>Herringbone</source>
+        <translation>Fischgrät</translation>
+    </message>
+    <message>
+        <source>Standing mirrors in rows that sit between each other, like bricks.</source>
+        <translation>Stehende Spiegel in Reihen, die versetzt liegen wie Ziegelsteine.</translation>
+    </message>
+    <message>
+        <source>Window panes</source>
+        <translation>Fensterscheiben</translation>
+    </message>
+    <message>
+        <source>Mirrors up and across, like looking through window panes.</source>
+        <translation>Spiegel längs und quer, wie ein Blick durch Fensterscheiben.</translation>
+    </message>
+    <message>
+        <source>Tumblers</source>
+        <translation>Stehaufmännchen</translation>
+    </message>
+    <message>
+        <source>Standing mirrors, with copies flipping over between them.</source>
+        <translation>Stehende Spiegel, dazwischen klappen Kopien um.</translation>
+    </message>
+    <message>
+        <source>Parquet</source>
+        <translation>Parkett</translation>
+    </message>
+    <message>
+        <source>Copies turn and flip like the wooden blocks of a floor.</source>
+        <translation>Kopien drehen und wenden sich wie die Holzklötze eines Fußbodens.</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Rauten</translation>
+    </message>
+    <message>
+        <source>Mirrors up and across on a grid of diamonds.</source>
+        <translation>Spiegel längs und quer auf einem Rautengitter.</translation>
+    </message>
+    <message>
+        <source>Pinwheels</source>
+        <translation>Windräder</translation>
+    </message>
+    <message>
+        <source>Squares where your drawing turns round four times.</source>
+        <translation>Quadrate, in denen sich deine Zeichnung viermal dreht.</translation>
+    </message>
+    <message>
+        <source>Tiles</source>
+        <translation>Fliesen</translation>
+    </message>
+    <message>
+        <source>Square tiles with mirrors up, across and corner to corner.</source>
+        <translation>Quadratische Fliesen mit Spiegeln längs, quer und von Ecke zu Ecke.</translation>
+    </message>
+    <message>
+        <source>Woven</source>
+        <translation>Geflecht</translation>
+    </message>
+    <message>
+        <source>Turning squares with mirrors between them, like a woven mat.</source>
+        <translation>Sich drehende Quadrate mit Spiegeln dazwischen, wie eine geflochtene Matte.</translation>
+    </message>
+    <message>
+        <source>Triangles</source>
+        <translation>Dreiecke</translation>
+    </message>
+    <message>
+        <source>Your drawing turns round three times, all over the screen.</source>
+        <translation>Deine Zeichnung dreht sich dreimal, über den ganzen Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Triangle mirrors</source>
+        <translation>Dreiecksspiegel</translation>
+    </message>
+    <message>
+        <source>Triangles of mirrors, each corner a turn of three.</source>
+        <translation>Dreiecke aus Spiegeln, jede Ecke eine Dreierdrehung.</translation>
+    </message>
+    <message>
+        <source>Triangle turns</source>
+        <translation>Dreiecksdrehungen</translation>
+    </message>
+    <message>
+        <source>Mirrors in triangles, with turns of three inside them.</source>
+        <translation>Spiegel in Dreiecken, mit Dreierdrehungen darin.</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation>Blumen</translation>
+    </message>
+    <message>
+        <source>Your drawing turns round six times, like flowers in a honeycomb.</source>
+        <translation>Deine Zeichnung dreht sich sechsmal, wie Blumen in einer Bienenwabe.</translation>
+    </message>
+    <message>
+        <source>Snowflakes</source>
+        <translation>Schneeflocken</translation>
+    </message>
+    <message>
+        <source>Six turns and mirrors between them, like snowflakes.</source>
+        <translation>Sechs Drehungen und Spiegel dazwischen, wie Schneeflocken.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternChooser</name>
+    <message>
+        <source>patterns</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Repeats each stroke over the whole screen in one of 24 patterns: bands and wallpapers. Keys [ and ] step through them, P goes back to the mirrors.</source>
+        <translation>Wiederholt jeden Strich über den ganzen Bildschirm in einem von 24 Mustern: Bänder und Tapeten. Die Tasten [ und ] gehen sie durch, P geht zurück zu den Spiegeln.</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>wallpaper</source>
+        <translation>Tapete</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>smaller cells</source>
+        <translation>kleinere Zellen</translation>
+    </message>
+    <message>
+        <source>Makes the pattern&apos;s cells smaller. Key ,.</source>
+        <translation>Macht die Zellen des Musters kleiner. Taste ,.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>bigger cells</source>
+        <translation>größere Zellen</translation>
+    </message>
+    <message>
+        <source>Makes the pattern&apos;s cells bigger. Key .</source>
+        <translation>Macht die Zellen des Musters größer. Taste .</translation>
+    </message>
+    <message>
+        <source>cell size</source>
+        <translation>Zellengröße</translation>
+    </message>
+    <message>
+        <source>How wide each cell of the pattern is, in pixels.</source>
+        <translation>Wie breit jede Zelle des Musters ist, in Pixeln.</translation>
+    </message>
+    <message>
+        <source>↕-</source>
+        <translation>↕-</translation>
+    </message>
+    <message>
+        <source>flatter cells</source>
+        <translation>flachere Zellen</translation>
+    </message>
+    <message>
+        <source>Makes the cells of a band, rectangle or diamond grid flatter. Key ;.</source>
+        <translation>Macht die Zellen eines Band-, Rechteck- oder Rautengitters flacher. Taste ;.</translation>
+    </message>
+    <message>
+        <source>↕+</source>
+        <translation>↕+</translation>
+    </message>
+    <message>
+        <source>taller cells</source>
+        <translation>höhere Zellen</translation>
+    </message>
+    <message>
+        <source>Makes the cells of a band, rectangle or diamond grid taller. Key &apos;.</source>
+        <translation>Macht die Zellen eines Band-, Rechteck- oder Rautengitters höher. Taste &apos;.</translation>
+    </message>
+</context>
+<context>
     <name>PictureFile</name>
     <message>
         <source>the file is damaged</source>

@@ -344,6 +344,284 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
 </context>
 <context>
+    <name>Pattern</name>
+    <message>
+        <source>Hop</source>
+        <translation>Salto</translation>
+    </message>
+    <message>
+        <source>A band: your drawing hops along, again and again.</source>
+        <translation>Una banda: tu dibujo avanza saltando, una y otra vez.</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>A band of footprints: each copy steps along and flips over, left, right.</source>
+        <translation>Una banda de huellas: cada copia da un paso y se da la vuelta, izquierda, derecha.</translation>
+    </message>
+    <message>
+        <source>Sidle</source>
+        <translation>De lado</translation>
+    </message>
+    <message>
+        <source>A band of mirrors standing up: each copy faces the next.</source>
+        <translation>Una banda de espejos de pie: cada copia mira a la siguiente.</translation>
+    </message>
+    <message>
+        <source>Spinning hop</source>
+        <translation>Salto con giro</translation>
+    </message>
+    <message>
+        <source>A band where every other copy is turned upside down.</source>
+        <translation>Una banda en la que una copia de cada dos está boca abajo.</translation>
+    </message>
+    <message>
+        <source>Spinning sidle</source>
+        <translation>De lado con giro</translation>
+    </message>
+    <message>
+        <source>A band of standing mirrors, every other copy upside down.</source>
+        <translation>Una banda de espejos de pie, una copia de cada dos boca abajo.</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Brinco</translation>
+    </message>
+    <message>
+        <source>A band with a mirror along its middle: copies above and below.</source>
+        <translation>Una banda con un espejo por el medio: copias arriba y abajo.</translation>
+    </message>
+    <message>
+        <source>Spinning jump</source>
+        <translation>Brinco con giro</translation>
+    </message>
+    <message>
+        <source>A band with mirrors along it and across it.</source>
+        <translation>Una banda con espejos a lo largo y a lo ancho.</translation>
+    </message>
+    <message>
+        <source>Stamps</source>
+        <translation>Sellos</translation>
+    </message>
+    <message>
+        <source>Your drawing stamped in rows and columns all over the screen.</source>
+        <translation>Tu dibujo sellado en filas y columnas por toda la pantalla.</translation>
+    </message>
+    <message>
+        <source>Somersaults</source>
+        <translation>Volteretas</translation>
+    </message>
+    <message>
+        <source>Stamps all over, and each one also turned upside down.</source>
+        <translation>Sellos por todas partes, y cada uno también boca abajo.</translation>
+    </message>
+    <message>
+        <source>Mirror rows</source>
+        <translation>Filas de espejos</translation>
+    </message>
+    <message>
+        <source>Columns of standing mirrors: every copy faces its neighbour.</source>
+        <translation>Columnas de espejos de pie: cada copia mira a su vecina.</translation>
+    </message>
+    <message>
+        <source>Footprints</source>
+        <translation>Huellas</translation>
+    </message>
+    <message>
+        <source>Copies walk up and down the screen, flipping like footsteps.</source>
+        <translation>Las copias suben y bajan por la pantalla dándose la vuelta como pasos.</translation>
+    </message>
+    <message>
+        <source>Herringbone</source>
+        <translation>Espiga</translation>
+    </message>
+    <message>
+        <source>Standing mirrors in rows that sit between each other, like bricks.</source>
+        <translation>Espejos de pie en filas desplazadas, como ladrillos.</translation>
+    </message>
+    <message>
+        <source>Window panes</source>
+        <translation>Cristales</translation>
+    </message>
+    <message>
+        <source>Mirrors up and across, like looking through window panes.</source>
+        <translation>Espejos a lo largo y a lo ancho, como mirar por los cristales de una ventana.</translation>
+    </message>
+    <message>
+        <source>Tumblers</source>
+        <translation>Tentetiesos</translation>
+    </message>
+    <message>
+        <source>Standing mirrors, with copies flipping over between them.</source>
+        <translation>Espejos de pie, con copias que se dan la vuelta entre ellos.</translation>
+    </message>
+    <message>
+        <source>Parquet</source>
+        <translation>Parqué</translation>
+    </message>
+    <message>
+        <source>Copies turn and flip like the wooden blocks of a floor.</source>
+        <translation>Las copias giran y se dan la vuelta como las tablillas de un suelo.</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Rombos</translation>
+    </message>
+    <message>
+        <source>Mirrors up and across on a grid of diamonds.</source>
+        <translation>Espejos a lo largo y a lo ancho sobre una rejilla de rombos.</translation>
+    </message>
+    <message>
+        <source>Pinwheels</source>
+        <translation>Molinillos</translation>
+    </message>
+    <message>
+        <source>Squares where your drawing turns round four times.</source>
+        <translation>Cuadrados donde tu dibujo gira cuatro veces.</translation>
+    </message>
+    <message>
+        <source>Tiles</source>
+        <translation>Baldosas</translation>
+    </message>
+    <message>
+        <source>Square tiles with mirrors up, across and corner to corner.</source>
+        <translation>Baldosas cuadradas con espejos a lo largo, a lo ancho y de esquina a esquina.</translation>
+    </message>
+    <message>
+        <source>Woven</source>
+        <translation>Tejido</translation>
+    </message>
+    <message>
+        <source>Turning squares with mirrors between them, like a woven mat.</source>
+        <translation>Cuadrados que giran con espejos entre ellos, como una estera tejida.</translation>
+    </message>
+    <message>
+        <source>Triangles</source>
+        <translation>Triángulos</translation>
+    </message>
+    <message>
+        <source>Your drawing turns round three times, all over the screen.</source>
+        <translation>Tu dibujo gira tres veces, por toda la pantalla.</translation>
+    </message>
+    <message>
+        <source>Triangle mirrors</source>
+        <translation>Espejos en triángulo</translation>
+    </message>
+    <message>
+        <source>Triangles of mirrors, each corner a turn of three.</source>
+        <translation>Triángulos de espejos, cada esquina un giro de tres.</translation>
+    </message>
+    <message>
+        <source>Triangle turns</source>
+        <translation>Giros en triángulo</translation>
+    </message>
+    <message>
+        <source>Mirrors in triangles, with turns of three inside them.</source>
+        <translation>Espejos en triángulos, con giros de tres dentro.</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation>Flores</translation>
+    </message>
+    <message>
+        <source>Your drawing turns round six times, like flowers in a honeycomb.</source>
+        <translation>Tu dibujo gira seis veces, como flores en un panal.</translation>
+    </message>
+    <message>
+        <source>Snowflakes</source>
+        <translation>Copos de nieve</translation>
+    </message>
+    <message>
+        <source>Six turns and mirrors between them, like snowflakes.</source>
+        <translation>Seis giros y espejos entre ellos, como copos de nieve.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternChooser</name>
+    <message>
+        <source>patterns</source>
+        <translation>patrones</translation>
+    </message>
+    <message>
+        <source>Repeats each stroke over the whole screen in one of 24 patterns: bands and wallpapers. Keys [ and ] step through them, P goes back to the mirrors.</source>
+        <translation>Repite cada trazo por toda la pantalla en uno de 24 patrones: cenefas y papeles pintados. Las teclas [ y ] los recorren, P vuelve a los espejos.</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>cenefa</translation>
+    </message>
+    <message>
+        <source>wallpaper</source>
+        <translation>papel pintado</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>smaller cells</source>
+        <translation>celdas más pequeñas</translation>
+    </message>
+    <message>
+        <source>Makes the pattern&apos;s cells smaller. Key ,.</source>
+        <translation>Hace más pequeñas las celdas del patrón. Tecla ,.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>bigger cells</source>
+        <translation>celdas más grandes</translation>
+    </message>
+    <message>
+        <source>Makes the pattern&apos;s cells bigger. Key .</source>
+        <translation>Hace más grandes las celdas del patrón. Tecla .</translation>
+    </message>
+    <message>
+        <source>cell size</source>
+        <translation>tamaño de celda</translation>
+    </message>
+    <message>
+        <source>How wide each cell of the pattern is, in pixels.</source>
+        <translation>El ancho de cada celda del patrón, en píxeles.</translation>
+    </message>
+    <message>
+        <source>↕-</source>
+        <translation>↕-</translation>
+    </message>
+    <message>
+        <source>flatter cells</source>
+        <translation>celdas más planas</translation>
+    </message>
+    <message>
+        <source>Makes the cells of a band, rectangle or diamond grid flatter. Key ;.</source>
+        <translation>Hace más planas las celdas de una cenefa o de una rejilla de rectángulos o rombos. Tecla ;.</translation>
+    </message>
+    <message>
+        <source>↕+</source>
+        <translation>↕+</translation>
+    </message>
+    <message>
+        <source>taller cells</source>
+        <translation>celdas más altas</translation>
+    </message>
+    <message>
+        <source>Makes the cells of a band, rectangle or diamond grid taller. Key &apos;.</source>
+        <translation>Hace más altas las celdas de una cenefa o de una rejilla de rectángulos o rombos. Tecla &apos;.</translation>
+    </message>
+</context>
+<context>
     <name>PictureFile</name>
     <message>
         <source>the file is damaged</source>

@@ -344,6 +344,284 @@ Try &apos;kalyra --help&apos; for the options.</source>
     </message>
 </context>
 <context>
+    <name>Pattern</name>
+    <message>
+        <source>Hop</source>
+        <translation>Saut</translation>
+    </message>
+    <message>
+        <source>A band: your drawing hops along, again and again.</source>
+        <translation>Une bande : ton dessin avance en sautant, encore et encore.</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>A band of footprints: each copy steps along and flips over, left, right.</source>
+        <translation>Une bande d&apos;empreintes : chaque copie avance d&apos;un pas et se retourne, gauche, droite.</translation>
+    </message>
+    <message>
+        <source>Sidle</source>
+        <translation>De côté</translation>
+    </message>
+    <message>
+        <source>A band of mirrors standing up: each copy faces the next.</source>
+        <translation>Une bande de miroirs debout : chaque copie regarde la suivante.</translation>
+    </message>
+    <message>
+        <source>Spinning hop</source>
+        <translation>Saut tournant</translation>
+    </message>
+    <message>
+        <source>A band where every other copy is turned upside down.</source>
+        <translation>Une bande où une copie sur deux est à l&apos;envers.</translation>
+    </message>
+    <message>
+        <source>Spinning sidle</source>
+        <translation>De côté tournant</translation>
+    </message>
+    <message>
+        <source>A band of standing mirrors, every other copy upside down.</source>
+        <translation>Une bande de miroirs debout, une copie sur deux à l&apos;envers.</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Bond</translation>
+    </message>
+    <message>
+        <source>A band with a mirror along its middle: copies above and below.</source>
+        <translation>Une bande avec un miroir en son milieu : des copies en haut et en bas.</translation>
+    </message>
+    <message>
+        <source>Spinning jump</source>
+        <translation>Bond tournant</translation>
+    </message>
+    <message>
+        <source>A band with mirrors along it and across it.</source>
+        <translation>Une bande avec des miroirs en long et en travers.</translation>
+    </message>
+    <message>
+        <source>Stamps</source>
+        <translation>Tampons</translation>
+    </message>
+    <message>
+        <source>Your drawing stamped in rows and columns all over the screen.</source>
+        <translation>Ton dessin tamponné en lignes et en colonnes sur tout l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Somersaults</source>
+        <translation>Culbutes</translation>
+    </message>
+    <message>
+        <source>Stamps all over, and each one also turned upside down.</source>
+        <translation>Des tampons partout, et chacun aussi à l&apos;envers.</translation>
+    </message>
+    <message>
+        <source>Mirror rows</source>
+        <translation>Rangées de miroirs</translation>
+    </message>
+    <message>
+        <source>Columns of standing mirrors: every copy faces its neighbour.</source>
+        <translation>Des colonnes de miroirs debout : chaque copie regarde sa voisine.</translation>
+    </message>
+    <message>
+        <source>Footprints</source>
+        <translation>Empreintes</translation>
+    </message>
+    <message>
+        <source>Copies walk up and down the screen, flipping like footsteps.</source>
+        <translation>Les copies montent et descendent l&apos;écran en se retournant comme des pas.</translation>
+    </message>
+    <message>
+        <source>Herringbone</source>
+        <translation>Chevrons</translation>
+    </message>
+    <message>
+        <source>Standing mirrors in rows that sit between each other, like bricks.</source>
+        <translation>Des miroirs debout en rangées décalées, comme des briques.</translation>
+    </message>
+    <message>
+        <source>Window panes</source>
+        <translation>Carreaux</translation>
+    </message>
+    <message>
+        <source>Mirrors up and across, like looking through window panes.</source>
+        <translation>Des miroirs en long et en travers, comme à travers des carreaux.</translation>
+    </message>
+    <message>
+        <source>Tumblers</source>
+        <translation>Culbuteurs</translation>
+    </message>
+    <message>
+        <source>Standing mirrors, with copies flipping over between them.</source>
+        <translation>Des miroirs debout, avec des copies qui se retournent entre eux.</translation>
+    </message>
+    <message>
+        <source>Parquet</source>
+        <translation>Parquet</translation>
+    </message>
+    <message>
+        <source>Copies turn and flip like the wooden blocks of a floor.</source>
+        <translation>Les copies tournent et se retournent comme les lames d&apos;un parquet.</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Losanges</translation>
+    </message>
+    <message>
+        <source>Mirrors up and across on a grid of diamonds.</source>
+        <translation>Des miroirs en long et en travers sur une grille de losanges.</translation>
+    </message>
+    <message>
+        <source>Pinwheels</source>
+        <translation>Moulinets</translation>
+    </message>
+    <message>
+        <source>Squares where your drawing turns round four times.</source>
+        <translation>Des carrés où ton dessin tourne quatre fois.</translation>
+    </message>
+    <message>
+        <source>Tiles</source>
+        <translation>Carrelage</translation>
+    </message>
+    <message>
+        <source>Square tiles with mirrors up, across and corner to corner.</source>
+        <translation>Des carreaux carrés avec des miroirs en long, en travers et d&apos;un coin à l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Woven</source>
+        <translation>Tressage</translation>
+    </message>
+    <message>
+        <source>Turning squares with mirrors between them, like a woven mat.</source>
+        <translation>Des carrés qui tournent avec des miroirs entre eux, comme une natte tressée.</translation>
+    </message>
+    <message>
+        <source>Triangles</source>
+        <translation>Triangles</translation>
+    </message>
+    <message>
+        <source>Your drawing turns round three times, all over the screen.</source>
+        <translation>Ton dessin tourne trois fois, sur tout l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Triangle mirrors</source>
+        <translation>Miroirs en triangle</translation>
+    </message>
+    <message>
+        <source>Triangles of mirrors, each corner a turn of three.</source>
+        <translation>Des triangles de miroirs, chaque coin un tour de trois.</translation>
+    </message>
+    <message>
+        <source>Triangle turns</source>
+        <translation>Tours en triangle</translation>
+    </message>
+    <message>
+        <source>Mirrors in triangles, with turns of three inside them.</source>
+        <translation>Des miroirs en triangles, avec des tours de trois à l&apos;intérieur.</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation>Fleurs</translation>
+    </message>
+    <message>
+        <source>Your drawing turns round six times, like flowers in a honeycomb.</source>
+        <translation>Ton dessin tourne six fois, comme des fleurs dans un nid d&apos;abeilles.</translation>
+    </message>
+    <message>
+        <source>Snowflakes</source>
+        <translation>Flocons</translation>
+    </message>
+    <message>
+        <source>Six turns and mirrors between them, like snowflakes.</source>
+        <translation>Six tours et des miroirs entre eux, comme des flocons de neige.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternChooser</name>
+    <message>
+        <source>patterns</source>
+        <translation>motifs</translation>
+    </message>
+    <message>
+        <source>Repeats each stroke over the whole screen in one of 24 patterns: bands and wallpapers. Keys [ and ] step through them, P goes back to the mirrors.</source>
+        <translation>Répète chaque trait sur tout l&apos;écran selon l&apos;un des 24 motifs : frises et papiers peints. Les touches [ et ] les parcourent, P revient aux miroirs.</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>frise</translation>
+    </message>
+    <message>
+        <source>wallpaper</source>
+        <translation>papier peint</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>smaller cells</source>
+        <translation>cases plus petites</translation>
+    </message>
+    <message>
+        <source>Makes the pattern&apos;s cells smaller. Key ,.</source>
+        <translation>Rend les cases du motif plus petites. Touche ,.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>bigger cells</source>
+        <translation>cases plus grandes</translation>
+    </message>
+    <message>
+        <source>Makes the pattern&apos;s cells bigger. Key .</source>
+        <translation>Rend les cases du motif plus grandes. Touche .</translation>
+    </message>
+    <message>
+        <source>cell size</source>
+        <translation>taille des cases</translation>
+    </message>
+    <message>
+        <source>How wide each cell of the pattern is, in pixels.</source>
+        <translation>La largeur de chaque case du motif, en pixels.</translation>
+    </message>
+    <message>
+        <source>↕-</source>
+        <translation>↕-</translation>
+    </message>
+    <message>
+        <source>flatter cells</source>
+        <translation>cases plus plates</translation>
+    </message>
+    <message>
+        <source>Makes the cells of a band, rectangle or diamond grid flatter. Key ;.</source>
+        <translation>Rend plus plates les cases d&apos;une frise ou d&apos;une grille de rectangles ou de losanges. Touche ;.</translation>
+    </message>
+    <message>
+        <source>↕+</source>
+        <translation>↕+</translation>
+    </message>
+    <message>
+        <source>taller cells</source>
+        <translation>cases plus hautes</translation>
+    </message>
+    <message>
+        <source>Makes the cells of a band, rectangle or diamond grid taller. Key &apos;.</source>
+        <translation>Rend plus hautes les cases d&apos;une frise ou d&apos;une grille de rectangles ou de losanges. Touche &apos;.</translation>
+    </message>
+</context>
+<context>
     <name>PictureFile</name>
     <message>
         <source>the file is damaged</source>

@@ -59,18 +59,20 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     const QRegion beyond = QRegion(area) - shown.toAlignedRect();
     for (const QRect& rest : beyond) painter.fillRect(rest, toQColor(surface_.BackColor()));
   }
-  paintGuides(painter);
+  paintGuides(painter, event->rect());
 }
 
 void CanvasWidget::showGuides(const Guides& guides) {
   if (guides == guides_) return;
   guides_ = guides;
+  patternGuides_.reset();
   update();
 }
 
 // Dashed grey halfway between black and white, so they show on light and dark pictures alike
 // without hiding what is drawn under them.
-void CanvasWidget::paintGuides(QPainter& painter) const {
+void CanvasWidget::paintGuides(QPainter& painter, const QRect& shown) const {
+  if (guides_.pattern) return paintPatternGuides(painter, shown);
   if (guides_.angles.empty()) return;
   const qreal ratio = devicePixelRatio();
   const QPointF centre((guides_.centre.x() + 0.5) / ratio, (guides_.centre.y() + 0.5) / ratio);
@@ -79,6 +81,51 @@ void CanvasWidget::paintGuides(QPainter& painter) const {
   painter.setPen(QPen(QColor(128, 128, 128, 110), 1, Qt::DashLine));
   for (const double a : guides_.angles)
     painter.drawLine(centre, centre + reach * QPointF(std::cos(a), std::sin(a)));
+}
+
+// The cells faint and solid, the mirrors solid and stronger, the glides dashed, and each centre
+// of turn a small polygon with as many corners as its turn's order (a dot for half turns).
+void CanvasWidget::paintPatternGuides(QPainter& painter, const QRect& shown) const {
+  const qreal ratio = devicePixelRatio();
+  const QPointF centre = QPointF(guides_.centre) + QPointF(0.5, 0.5);
+  if (!patternGuides_) {
+    const QRectF area(-centre, QSizeF(width(), height()) * ratio);
+    patternGuides_ = guides_.pattern->guides(area.adjusted(-2, -2, 2, 2));
+  }
+  // A repaint after a pointer move covers little of the screen; the many centres outside it
+  // are not drawn.
+  const QRectF near(shown.topLeft() * ratio - centre - QPointF(12, 12),
+                    shown.size() * ratio + QSizeF(24, 24));
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.save();
+  painter.scale(1 / ratio, 1 / ratio);
+  painter.translate(centre);
+  const QPen cell(QColor(128, 128, 128, 90), 1);
+  const QPen mirror(QColor(40, 90, 200, 150), 1.5);
+  const QPen glide(QColor(40, 150, 60, 160), 1.5, Qt::DashLine);
+  for (const auto& [line, kind] : patternGuides_->lines) {
+    painter.setPen(kind == PatternGuides::Line::Cell     ? cell
+                   : kind == PatternGuides::Line::Mirror ? mirror
+                                                         : glide);
+    painter.drawLine(line);
+  }
+  painter.setPen(QPen(QColor(200, 60, 40, 170), 1));
+  painter.setBrush(QColor(200, 60, 40, 110));
+  for (const auto& [at, order] : patternGuides_->turns) {
+    if (!near.contains(at)) continue;
+    const double r = 3 + order / 2.0;
+    if (order == 2) {
+      painter.drawEllipse(at, 2.5, 2.5);
+      continue;
+    }
+    QPolygonF corners;
+    for (int j = 0; j < order; ++j) {
+      const double a = 2 * 3.14159265358979 * j / order - 3.14159265358979 / 2;
+      corners << at + r * QPointF(std::cos(a), std::sin(a));
+    }
+    painter.drawPolygon(corners);
+  }
+  painter.restore();
 }
 
 QPointF CanvasWidget::toUnits(QPointF position) const {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
+
+#include "symmetry/Pattern.h"
 
 class QPainter;
 class Surface;
@@ -17,11 +20,13 @@ class CanvasWidget : public QWidget {
 
   // Schedules the repaint of the picture's pixels in `pixels` (device pixels).
   void showChanged(const QRegion& pixels);
-  // Faint lines from `centre` (a pixel of the picture) in the directions `angles`, drawn over
-  // the picture on screen only; no angles, no guides.
+  // Faint lines from `centre` (a pixel of the picture) in the directions `angles`, or a
+  // pattern's cells, mirrors, glides and centres of turns about `centre`, drawn over the picture
+  // on screen only; no angles and no pattern, no guides.
   struct Guides {
     QPoint centre;
     std::vector<double> angles;
+    std::optional<Pattern> pattern;
     bool operator==(const Guides&) const = default;
   };
   void showGuides(const Guides& guides);
@@ -40,8 +45,11 @@ class CanvasWidget : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void paintGuides(QPainter& painter) const;
+  void paintGuides(QPainter& painter, const QRect& shown) const;
+  void paintPatternGuides(QPainter& painter, const QRect& shown) const;
 
   const Surface& surface_;
   Guides guides_;
+  // The pattern's guides over the whole widget, worked out once for each grid and centre.
+  mutable std::optional<PatternGuides> patternGuides_;
 };

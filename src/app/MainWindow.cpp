@@ -11,6 +11,7 @@
 #include "app/CanvasWidget.h"
 #include "app/FaceButton.h"
 #include "app/Layout.h"
+#include "app/PatternChooser.h"
 #include "app/SymmetryStrip.h"
 #include "history/AutosaveSlot.h"
 #include "history/Recovery.h"
@@ -28,10 +29,14 @@ MainWindow::MainWindow(Platform& platform, double logicalDpi)
   canvas_ = new CanvasWidget(surface_, this);
   panel_ = std::make_unique<PanelWidgets>(this, canvas_, logicalDpi);
   strip_ = new SymmetryStrip(canvas_, logicalDpi);
-  // Tab goes on from the panel's last control through the symmetry strip.
+  chooser_ = new PatternChooser(canvas_, logicalDpi);
+  // Tab goes on from the panel's last control through the symmetry strip and the
+  // pattern chooser.
   QWidget* previous = panel_->Label1;
-  for (FaceButton* b : strip_->findChildren<FaceButton*>(Qt::FindDirectChildrenOnly))
-    setTabOrder(previous, b), previous = b;
+  for (QWidget* row : {static_cast<QWidget*>(strip_), static_cast<QWidget*>(chooser_)}) {
+    for (FaceButton* b : row->findChildren<FaceButton*>(Qt::FindDirectChildrenOnly))
+      setTabOrder(previous, b), previous = b;
+  }
   connectCanvas();
   connectSelectors();
   connectCommands();
@@ -181,6 +186,18 @@ void MainWindow::connectSymmetry() {
   wire(strip_->cmdRainbow, &Kalyra::cmdRainbow_Click);
   wire(strip_->cmdGuides, &Kalyra::cmdGuides_Click);
   wire(strip_->cmdCentre, &Kalyra::cmdCentre_Click);
+  const auto step = [this](FaceButton* button, void (Kalyra::*handler)(int), int argument) {
+    connect(button, &QAbstractButton::clicked, this, [this, handler, argument] {
+      (k_.*handler)(argument);
+      sync();
+    });
+  };
+  for (int i = 0; i < Pattern::Count; ++i)
+    step(chooser_->cmdPattern[std::size_t(i)], &Kalyra::cmdPattern_Click, i);
+  step(chooser_->cmdCellDown, &Kalyra::cmdCellSize_Click, -1);
+  step(chooser_->cmdCellUp, &Kalyra::cmdCellSize_Click, 1);
+  step(chooser_->cmdFlatter, &Kalyra::cmdStretch_Click, -1);
+  step(chooser_->cmdTaller, &Kalyra::cmdStretch_Click, 1);
 }
 
 // Showing the view can move the focus (hiding a focused step box), which runs a handler in the
@@ -252,10 +269,13 @@ void MainWindow::renderSymmetry() {
   const bool shown = k_.view.isVisible(Control::MainFrame);
   if (strip_->isHidden() == shown) strip_->setVisible(shown);
   strip_->render(symmetry);
+  if (chooser_->isHidden() == shown) chooser_->setVisible(shown);
+  chooser_->render(symmetry);
   CanvasWidget::Guides guides;
   if (symmetry.guides) {
     guides.centre = symmetry.centrePixel(surface_);
     guides.angles = symmetry.guideAngles(k_.MirrorMode);
+    if (symmetry.kind() == Symmetry::Kind::Pattern) guides.pattern = symmetry.pattern();
   }
   canvas_->showGuides(guides);
 }

@@ -12,6 +12,7 @@ class AutosaveRunner;
 class AutosaveSlot;
 class CanvasWidget;
 class QScreen;
+class PatternChooser;
 class SymmetryStrip;
 
 // The main window "Kalyra!": the canvas over the whole screen with the control panel above it.
@@ -42,6 +43,7 @@ class MainWindow : public QWidget {
   CanvasWidget* canvas() const { return canvas_; }
   const PanelWidgets& panel() const { return *panel_; }
   SymmetryStrip* symmetryStrip() const { return strip_; }
+  PatternChooser* patternChooser() const { return chooser_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -65,6 +67,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<PanelWidgets> panel_;
   std::unique_ptr<AutosaveRunner> autosave_;
   SymmetryStrip* strip_;
+  PatternChooser* chooser_;
   bool syncing_ = false;
   bool syncAgain_ = false;
 };

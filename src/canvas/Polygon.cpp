@@ -16,6 +16,7 @@ void Kalyra::DrawPolygon(std::int16_t cx, std::int16_t cy, int sides, int radius
   double dy = 0;
 
   CopyPen pen(Canvas, symmetry, MirrorMode);
+  pen.aim(cx, cy, radius);
   for (int k = 0; k < pen.count(); ++k) {
     pen.begin(k);
     const QPointF first = pen.at(k, float(cx + dx), float(cy + dy));

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "Kalyra.h"
 #include "canvas/Numbers.h"
 #include "symmetry/CopyPen.h"
@@ -34,6 +36,7 @@ void Kalyra::Canvas_MouseMove(int, int, float X, float Y) {
 namespace {
 
 void segments(Surface& canvas, CopyPen& pen, float x1, float y1, float x2, float y2) {
+  pen.aim(x1, y1, std::hypot(double(x2) - x1, double(y2) - y1));
   for (int k = 0; k < pen.count(); ++k) {
     pen.begin(k);
     const QPointF from = pen.at(k, x1, y1);
@@ -46,6 +49,7 @@ void segments(Surface& canvas, CopyPen& pen, float x1, float y1, float x2, float
 // upright could be boxes, and the copies of one stamp should all look alike.
 void turnedSquares(Surface& canvas, CopyPen& pen, float x, float y, float side) {
   const float corners[5][2] = {{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}, {x, y}};
+  pen.aim(x, y, 1.5 * side);
   for (int k = 0; k < pen.count(); ++k) {
     pen.begin(k);
     const QPointF first = pen.at(k, corners[0][0], corners[0][1]);
@@ -107,6 +111,7 @@ void Kalyra::stampShapes(float X, float Y) {
   const bool upright = symmetry.kind() == Symmetry::Kind::Mirror;
   auto stamp = [&](float x, float y) {
     if (DrawStyle == 1 && !upright) return turnedSquares(Canvas, pen, x, y, side);
+    pen.aim(x, y, DrawStyle == 1 ? 1.5 * side : double(BrushSize));
     for (int k = 0; k < pen.count(); ++k) {
       pen.begin(k);
       const QPointF corner = pen.at(k, x, y);

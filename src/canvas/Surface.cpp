@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -170,6 +171,7 @@ void Surface::markDirty(const QRect& area) {
       QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
       QPoint(std::min(area.right(), width - 1), std::min(area.bottom(), height - 1)));
   if (touched.isEmpty()) return;
+  if (recording_) recording_->push_back(touched);
   ++changeCount_;
   // Enough for a stroke's copies and their echoes under the largest symmetry.
   constexpr std::size_t MostRectangles = 160;
@@ -205,6 +207,47 @@ void Surface::markDirty(const QRect& area) {
   } else {
     dirty_.back() |= touched;
   }
+}
+
+void Surface::repeat(const std::vector<QRect>& spans, QSizeF period) {
+  QRect source;
+  for (const QRect& r : spans) source |= r;
+  source &= image_.rect();
+  if (source.isEmpty()) return;
+  const int width = size_.width(), height = size_.height();
+  // The steps that bring [first, last] onto [0, size).
+  const auto range = [](int first, int last, double step, int size) {
+    if (step <= 0) return std::pair(0, 0);
+    return std::pair(int(std::ceil((-last - 0.5) / step)),
+                     int(std::floor((size - 1 - first + 0.5) / step)));
+  };
+  const auto [i0, i1] = range(source.left(), source.right(), period.width(), width);
+  const auto [j0, j1] = range(source.top(), source.bottom(), period.height(), height);
+  const qsizetype stride = image_.bytesPerLine() / 4;
+  QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+  // The copies are thousands of small pieces spread over the whole picture; their bounding
+  // rectangle is marked once rather than each on its own, which would cost more than copying.
+  QRect copied;
+  for (int j = j0; j <= j1; ++j) {
+    for (int i = i0; i <= i1; ++i) {
+      if (i == 0 && j == 0) continue;
+      const QPoint shift(int(std::lround(i * period.width())),
+                         int(std::lround(j * period.height())));
+      const QRect target = source.translated(shift) & image_.rect();
+      if (target.isEmpty()) continue;
+      for (const QRect& span : spans) {
+        const int y = span.top() + shift.y();
+        if (y < 0 || y >= height) continue;
+        const int left = std::max(span.left() + shift.x(), 0);
+        const int right = std::min(span.right() + shift.x(), width - 1);
+        if (left > right) continue;
+        std::memcpy(pixels + y * stride + left, pixels + span.top() * stride + left - shift.x(),
+                    std::size_t(right - left + 1) * sizeof(QRgb));
+      }
+      copied |= target;
+    }
+  }
+  markDirty(copied);
 }
 
 QRect Surface::takeDirty() {

@@ -104,6 +104,14 @@ class Surface {
   double originScale() const { return size_.height() / double(ScaleHeight); }
   double pixelsPerUnit() const { return size_.width() / double(ScaleWidth); }
 
+  // While `changes` is given, every rectangle the drawing changes is also added to it.
+  void record(std::vector<QRect>* changes) { recording_ = changes; }
+  // Copies the pixels of `spans` (each one row high) to each place they move to by whole
+  // periods across and down, on the picture, each move rounded to whole pixels; a period of 0
+  // repeats along that axis not at all. Repeating one cell of a pattern over the picture costs
+  // a copy per cell, not a drawing of every image.
+  void repeat(const std::vector<QRect>& spans, QSizeF period);
+
   // The area changed since the last call, clipped to the picture: as one rectangle, or as the
   // separate rectangles that were drawn (the mirror copies of a stroke lie far apart, so the
   // window repaints them one by one rather than everything between them).
@@ -126,6 +134,7 @@ class Surface {
   Colour backColor_ = White;
   std::optional<QImage> picture_;
   std::optional<QPoint> origin_;
+  std::vector<QRect>* recording_ = nullptr;
   // The changed rectangles, clipped to the picture: a new one joins one it overlaps, so the
   // copies of a stroke stay apart while one copy's segments gather into one. Unions of a QRegion
   // on every segment would cost more than drawing the segments. Each tile remembers the rectangle

@@ -1,5 +1,7 @@
 #include "history/History.h"
 
+#include <zstd.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -77,8 +79,41 @@ History::Step History::collect(const Surface& canvas, const QImage& from, const 
   return step;
 }
 
-// The step's tiles and the canvas's trade places, so the step then holds the other side.
+// The fastest level: a step is packed at every pen lift, undo and redo.
+void History::pack(Step& step) {
+  if (step.pixels.empty()) return;
+  const std::size_t raw = step.pixels.size() * sizeof(QRgb);
+  std::vector<char> packed(ZSTD_compressBound(raw));
+  const std::size_t size = ZSTD_compress(packed.data(), packed.size(), step.pixels.data(), raw, 1);
+  if (ZSTD_isError(size)) return;  // kept as they are
+  packed.resize(size);
+  packed.shrink_to_fit();
+  step.packed = std::move(packed);
+  step.pixelCount = step.pixels.size();
+  step.pixels = {};
+}
+
+bool History::unpack(Step& step) {
+  if (step.packed.empty()) return true;
+  std::vector<QRgb> pixels(step.pixelCount);
+  const std::size_t raw = pixels.size() * sizeof(QRgb);
+  const std::size_t size =
+      ZSTD_decompress(pixels.data(), raw, step.packed.data(), step.packed.size());
+  if (ZSTD_isError(size) || size != raw) return false;
+  step.pixels = std::move(pixels);
+  step.packed = {};
+  return true;
+}
+
+std::size_t History::bytesOf(const Step& step) {
+  return sizeof(Step) + step.tiles.size() * sizeof(int) + step.pixels.size() * sizeof(QRgb) +
+         step.packed.size() + pictureBytes(step.backdrop);
+}
+
+// The step's tiles and the canvas's trade places, so the step then holds the other side. A step
+// that cannot be unpacked (no memory for it) puts back only its backdrop.
 void History::exchange(Surface& canvas, Step& step) {
+  if (!unpack(step)) step.tiles.clear();
   QRect area;
   for (int t : step.tiles) area |= canvas.tileRect(t);
   QImage& image = canvas.pixelsForWriting(area);
@@ -92,13 +127,14 @@ void History::exchange(Surface& canvas, Step& step) {
     }
   }
   if (step.backdrop) canvas.swapBackdrop(*step.backdrop);
+  pack(step);
 }
 
 void History::push(Step step) {
   for (const Step& s : undone_) bytes_ -= s.bytes;
   undone_.clear();
-  step.bytes = sizeof(Step) + step.tiles.size() * sizeof(int) + step.pixels.size() * sizeof(QRgb) +
-               pictureBytes(step.backdrop);
+  pack(step);
+  step.bytes = bytesOf(step);
   bytes_ += step.bytes;
   step.id = nextId_++;
   done_.push_back(std::move(step));
@@ -113,7 +149,10 @@ void History::push(Step step) {
 bool History::undo(Surface& canvas) {
   if (done_.empty()) return false;
   noticeUntrackedChange(canvas);
+  bytes_ -= done_.back().bytes;
   exchange(canvas, done_.back());
+  done_.back().bytes = bytesOf(done_.back());
+  bytes_ += done_.back().bytes;
   undone_.push_back(std::move(done_.back()));
   done_.pop_back();
   known_ = canvas.changeCount();
@@ -123,7 +162,10 @@ bool History::undo(Surface& canvas) {
 bool History::redo(Surface& canvas) {
   if (undone_.empty()) return false;
   noticeUntrackedChange(canvas);
+  bytes_ -= undone_.back().bytes;
   exchange(canvas, undone_.back());
+  undone_.back().bytes = bytesOf(undone_.back());
+  bytes_ += undone_.back().bytes;
   done_.push_back(std::move(undone_.back()));
   undone_.pop_back();
   known_ = canvas.changeCount();

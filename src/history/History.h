@@ -17,6 +17,10 @@
 // A step runs from one undo snapshot to the next boundary: a pen lift, the next snapshot, an
 // undo or redo. The snapshot holds the canvas as it was when the step began, so the step's
 // tiles are taken from it at the end, where the canvas's tile stamps say something was drawn.
+//
+// A step's tiles are kept compressed. A stroke under a pattern changes tiles all over the
+// picture, mostly background with a little drawn on it, which compresses many times over; so a
+// hundred such steps fit in the budget where a few whole ones would not.
 class History {
  public:
   static constexpr std::size_t DefaultBudget = std::size_t(256) << 20;
@@ -48,7 +52,9 @@ class History {
  private:
   struct Step {
     std::vector<int> tiles;
-    std::vector<QRgb> pixels;  // the tiles' rows, one tile after another
+    std::vector<QRgb> pixels;  // the tiles' rows, one tile after another, while unpacked
+    std::vector<char> packed;  // or the same, compressed
+    std::size_t pixelCount = 0;
     std::optional<Backdrop> backdrop;
     std::size_t bytes = 0;
     std::uint64_t id = 0;
@@ -58,6 +64,9 @@ class History {
   static Step collect(const Surface& canvas, const QImage& from, const QImage& other,
                       const std::vector<int>& candidates);
   static void exchange(Surface& canvas, Step& step);
+  static void pack(Step& step);
+  static bool unpack(Step& step);
+  static std::size_t bytesOf(const Step& step);
   void push(Step step);
   // The step whose result the canvas shows when nothing was drawn after it.
   std::uint64_t shownStep() const { return done_.empty() ? dropped_ : done_.back().id; }

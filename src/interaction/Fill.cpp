@@ -19,6 +19,19 @@ void Kalyra::FillAtPointer() {
   Canvas.FillColor = colour;
   FillSurfaceColor = Canvas.Point(MouseX, MouseY);
   TakeUndoSnapshot();
+  if (symmetry.kind() == Symmetry::Kind::Pattern) {
+    // Every image on the picture; the rainbow colours each by its move within the cell, so
+    // that every cell looks alike.
+    for (const auto& [start, move] : symmetry.patternFillStarts(Canvas, pointer)) {
+      if (symmetry.rainbow)
+        Canvas.FillColor = turnHue(colour, double(move) / symmetry.pattern().moves());
+      FillAt(start);
+    }
+    Canvas.FillColor = colour;
+    Canvas.FillStyle = 1;
+    requestCanvasFocus();
+    return;
+  }
   const int copies = symmetry.copies(MirrorMode);
   for (const auto& start : symmetry.fillStarts(Canvas, pointer, MirrorMode)) {
     if (symmetry.rainbow) Canvas.FillColor = turnHue(colour, double(start.copy) / copies);

@@ -40,4 +40,5 @@ void Kalyra::Canvas_KeyPress(int keyAscii) {
   if (keyAscii == UndoKey) UndoStep();
   if (keyAscii == RedoKey || keyAscii == ShiftedRedoKey) RedoStep();
   SymmetryKeyPress(keyAscii);
+  PatternKeyPress(keyAscii);
 }

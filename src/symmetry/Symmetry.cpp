@@ -52,6 +52,12 @@ void Symmetry::rebuild() {
         maps_[std::size_t(2 * k + 1)] = mirroredThenTurned(k, order_);
       }
       break;
+    case Kind::Pattern:
+      for (int k = 0; k < pattern_.moves(); ++k) {
+        const Move& m = pattern_.move(k);
+        maps_[std::size_t(k)] = {m.xx, m.xy, m.yx, m.yy, std::atan2(m.yx, m.xx), m.det() < 0};
+      }
+      break;
   }
 }
 
@@ -63,6 +69,8 @@ int Symmetry::copies(int mirrorMode) const {
       return order_;
     case Kind::Kaleidoscope:
       return 2 * order_;
+    case Kind::Pattern:
+      return pattern_.moves();
   }
   return 0;
 }
@@ -75,6 +83,12 @@ QPoint Symmetry::centrePixel(const Surface& canvas) const {
 // every start is compared with, and mirror images are exact pixel for pixel.
 std::vector<Symmetry::FillStart> Symmetry::fillStarts(const Surface& canvas, QPoint pointer,
                                                       int mirrorMode) const {
+  if (kind_ == Kind::Pattern) {
+    std::vector<FillStart> starts;
+    for (const auto& [pixel, move] : patternFillStarts(canvas, pointer))
+      starts.push_back({pixel, move});
+    return starts;
+  }
   const QPoint centre = centrePixel(canvas);
   const QPoint offset = pointer - centre;
   const QRect picture(QPoint(0, 0), canvas.pixelSize());
@@ -87,6 +101,24 @@ std::vector<Symmetry::FillStart> Symmetry::fillStarts(const Surface& canvas, QPo
       p = {std::clamp(p.x(), 0, picture.right()), std::clamp(p.y(), 0, picture.bottom())};
     }
     starts.push_back({p, k});
+  }
+  return starts;
+}
+
+std::vector<std::pair<QPoint, int>> Symmetry::patternFillStarts(const Surface& canvas,
+                                                                QPoint pointer) const {
+  const QPoint centre = centrePixel(canvas);
+  const QSize size = canvas.pixelSize();
+  const QRectF picture(QPointF(-centre.x(), -centre.y()),
+                       QPointF(size.width() - 1 - centre.x(), size.height() - 1 - centre.y()));
+  std::vector<Pattern::Image> images;
+  pattern_.images(QPointF(pointer - centre), picture, 0, images);
+  std::vector<std::pair<QPoint, int>> starts{{pointer, 0}};
+  for (const Pattern::Image& i : images) {
+    const QPointF p = pattern_.move(i.move).apply(QPointF(pointer - centre)) + i.shift;
+    const QPoint start = centre + QPoint(toInt32(p.x()), toInt32(p.y()));
+    if (start != pointer && QRect(QPoint(0, 0), size).contains(start))
+      starts.push_back({start, i.move});
   }
   return starts;
 }
@@ -106,6 +138,8 @@ std::vector<double> Symmetry::guideAngles(int mirrorMode) const {
     case Kind::Kaleidoscope:
       spread(2 * order_, Turn / 4);  // the mirror lines of the turned mirror images
       break;
+    case Kind::Pattern:
+      break;  // a pattern's guides are its grid's own
   }
   return angles;
 }

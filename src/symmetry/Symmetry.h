@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "colour/Colour.h"
+#include "symmetry/Pattern.h"
 
 class Surface;
 
@@ -26,10 +27,11 @@ struct CopyMap {
 // of order N (N copies turned by a whole turn / N) and a kaleidoscope of order N (those N copies
 // and their N mirror images, each right after its turned copy). The centre is the screen's
 // centre until the user puts it elsewhere; it is always a pixel, so that mirror images and
-// quarter turns land on mirror-image pixels.
+// quarter turns land on mirror-image pixels. A pattern repeats the moves of its cell over the
+// whole picture on a grid whose origin is the centre; its copies are the moves of one cell.
 class Symmetry {
  public:
-  enum class Kind { Mirror, Spin, Kaleidoscope };
+  enum class Kind { Mirror, Spin, Kaleidoscope, Pattern };
   static constexpr int MinOrder = 1;
   static constexpr int MaxOrder = 32;
   static constexpr int MostCopies = 2 * MaxOrder;
@@ -59,6 +61,10 @@ class Symmetry {
     int copy;
   };
   std::vector<FillStart> fillStarts(const Surface& canvas, QPoint pointer, int mirrorMode) const;
+  // A pattern's fill starts: every image of `pointer` on the picture, each with the number of
+  // the cell's move that made it (its rainbow colour), the pointer's own pixel first.
+  std::vector<std::pair<QPoint, int>> patternFillStarts(const Surface& canvas,
+                                                        QPoint pointer) const;
 
   // The directions of the guides from the centre, in radians: the mirror lines, or for a spin
   // the spokes between its copies.
@@ -68,6 +74,16 @@ class Symmetry {
   bool rainbow = false;
   // Faint guides over the picture on screen, never in it.
   bool guides = false;
+  // The pattern drawn while the kind is Pattern: its grid, cell and moves.
+  const Pattern& pattern() const { return pattern_; }
+  void setPattern(const Pattern& pattern) {
+    pattern_ = pattern;
+    rebuild();
+  }
+  // Where a pattern's grid is whole pixels, its images are drawn within one cell and that cell's
+  // changes copied to every other cell. Drawing every image one by one instead gives the same
+  // picture: the tests and benchmarks compare the two.
+  bool repeatCells = true;
 
  private:
   void rebuild();
@@ -75,6 +91,7 @@ class Symmetry {
   Kind kind_ = Kind::Mirror;
   int order_ = 6;
   std::optional<QPoint> centre_;
+  Pattern pattern_;
   std::array<CopyMap, MostCopies> maps_{};
 };
 

@@ -1,0 +1,285 @@
+#include <random>
+#include <set>
+
+#include "core/CoreFixture.h"
+
+namespace {
+
+using Kind = Symmetry::Kind;
+constexpr Colour Blue = 0xff0000;
+
+// The order of each pattern's point group, from the crystallographers' tables.
+constexpr int PointGroup[Pattern::Count] = {1, 2, 2, 2, 4, 2, 4, 1, 2, 2, 2, 2,
+                                            4, 4, 4, 4, 4, 8, 8, 3, 6, 6, 6, 12};
+
+bool near(QPointF p, QPointF q) {
+  return std::hypot(p.x() - q.x(), p.y() - q.y()) < 1e-6;
+}
+
+}  // namespace
+
+// Each image of an image of a point, and of its neighbours one cell away, is an image of the
+// point itself; and a point in general position has as many images in one cell as the point
+// group has elements, no two alike.
+TEST(PatternGroup, MovesComposeIntoImagesAndFillOneCellWithThePointGroup) {
+  for (int i = 0; i < Pattern::Count; ++i) {
+    for (const int stretch : {0, 3}) {
+      Pattern p(i);
+      p.setCellSize(40);
+      p.stretch(stretch);
+      ASSERT_EQ(p.moves(), PointGroup[i]) << i;
+      const QPointF x(7.3, 3.1);
+      std::vector<Pattern::Image> orbit;
+      p.images(x, QRectF(-600, -600, 1200, 1200), 0, orbit);
+      const auto image = [&](const Pattern::Image& m) { return p.move(m.move).apply(x) + m.shift; };
+      const auto inOrbit = [&](QPointF q) {
+        return std::ranges::any_of(orbit, [&](const auto& m) { return near(image(m), q); });
+      };
+      for (int g = 0; g < p.moves(); ++g)
+        for (const QPointF shift : {QPointF(), p.a(), p.b(), -p.a() - p.b()})
+          for (int h = 0; h < p.moves(); ++h)
+            ASSERT_TRUE(inOrbit(p.move(h).apply(p.move(g).apply(x) + shift)))
+                << i << " " << g << " then " << h;
+      // The images in lattice coordinates, whole cells taken off.
+      std::set<std::pair<long, long>> inCell;
+      const QPointF a = p.a(), b = p.b();
+      for (int g = 0; g < p.moves(); ++g) {
+        const QPointF q = p.move(g).apply(x);
+        double u = q.x() / a.x(), v = q.y();
+        if (b.y() > 0) v = q.y() / b.y(), u = (q.x() - v * b.x()) / a.x();
+        inCell.insert(
+            {std::lround((u - std::floor(u)) * 1e6) % 1000000,
+             b.y() > 0 ? std::lround((v - std::floor(v)) * 1e6) % 1000000 : std::lround(v * 1e6)});
+      }
+      EXPECT_EQ(int(inCell.size()), p.moves()) << i;
+    }
+  }
+}
+
+namespace {
+
+// A small screen, so that every pattern is checked over every pixel.
+class PatternDrawing : public CoreFixture {
+ protected:
+  PatternDrawing() : CoreFixture({320, 240}) {}
+
+  // Strokes with every brush, the echo, and a fill, all at seeded random places.
+  static void doodle(Kalyra& k, bool fill) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> x(-500, 500), y(-380, 380);
+    k.ToggleEcho();
+    for (int brush = 0; brush < 4; ++brush) {
+      brush == 3 ? k.polyg_Click(2) : k.sty_Click(brush);
+      k.view.ScrollSize = 12 + 6 * brush;
+      k.ScrollSize_Change();
+      k.th_Click(brush % 3);
+      k.Canvas.ForeColor = brush % 2 ? Blue : Black;
+      k.PenUp = false;
+      for (int move = 0; move < 5; ++move) k.Canvas_MouseMove(0, 0, x(random), y(random));
+      k.PenUp = true;
+    }
+    k.ToggleEcho();
+    if (!fill) return;
+    k.Canvas.ForeColor = packColour(0, 160, 0);
+    k.MouseX = std::int16_t(x(random)), k.MouseY = std::int16_t(y(random));
+    k.FillAtPointer();
+  }
+};
+
+}  // namespace
+
+// After strokes and stamps, the picture is unchanged by each move of the pattern and by the
+// grid's translations, exactly on every grid but the hexagonal one. Drawing one cell and copying
+// it gives the same pixels as drawing every image, and a fill starts at every image on the
+// picture.
+TEST_F(PatternDrawing, PictureIsUnchangedByEveryMoveOfEveryPattern) {
+  k.Canvas_MouseMove(0, 0, 37, -23);
+  k.CentreAtPointer();
+  const QPoint c = canvas.toPixel(37, -23);
+  const QImage& image = canvas.Image();
+  for (int i = 0; i < Pattern::Count; ++i) {
+    Pattern pattern(i);
+    pattern.setCellSize(40);
+    canvas.setBackColor(White);
+    canvas.fills.clear();
+    k.symmetry.setPattern(pattern);
+    k.symmetry.set(Kind::Pattern, 6);
+    if (!pattern.wholePixel()) continue;  // the hexagonal grids: below
+    doodle(k, false);
+    {
+      RecordingSurface each(canvas.pixelSize());
+      Kalyra other(each, platform);
+      other.Form_Load();
+      other.symmetry = k.symmetry;
+      other.symmetry.repeatCells = false;
+      doodle(other, false);
+      ASSERT_TRUE(each.Image() == image) << i;
+    }
+    std::vector<Move> moves;
+    for (int g = 0; g < pattern.moves(); ++g) moves.push_back(pattern.move(g));
+    for (const QPointF t : {pattern.a(), pattern.b()}) moves.push_back({1, 0, 0, 1, t.x(), t.y()});
+    for (const Move& m : moves) {
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const QPointF to = QPointF(c) + m.apply(QPointF(x - c.x(), y - c.y()));
+          const QPoint q(int(std::lround(to.x())), int(std::lround(to.y())));
+          if (!image.valid(q)) continue;
+          ASSERT_EQ(image.pixel(x, y), image.pixel(q)) << i << " " << x << "," << y;
+        }
+      }
+    }
+    // A fill's regions may be cut by the picture's edges differently from copy to copy, so the
+    // fill is checked by its starts: every image on the picture of each start is a start.
+    doodle(k, true);
+    std::set<std::pair<int, int>> fills;
+    for (const QPoint p : canvas.fills) fills.insert({p.x(), p.y()});
+    ASSERT_GE(fills.size(), 4u);
+    for (const Move& m : moves)
+      for (const auto& [x, y] : fills) {
+        const QPointF to = QPointF(c) + m.apply(QPointF(x - c.x(), y - c.y()));
+        const QPoint q(int(std::lround(to.x())), int(std::lround(to.y())));
+        EXPECT_TRUE(!image.valid(q) || fills.contains({q.x(), q.y()})) << i;
+      }
+  }
+}
+
+// On the hexagonal grids every pixel of every copy, told apart by their rainbow colours, lies
+// within a pixel and a half of the exact image of a pixel of the motif as drawn, and every move
+// shows.
+TEST_F(PatternDrawing, HexagonalCopiesLieWithinOneAndAHalfPixelsOfTheirExactImages) {
+  const QImage& image = canvas.Image();
+  for (int i = 19; i < Pattern::Count; ++i) {
+    Pattern pattern(i);
+    pattern.setCellSize(96);
+    canvas.setBackColor(White);
+    k.symmetry.setPattern(pattern);
+    k.symmetry.set(Kind::Pattern, 6);
+    k.symmetry.rainbow = true;
+    // The motif: a short hooked line and a small polygon beside the centre, within one copy's
+    // share of the cell.
+    const QPoint c = canvas.toPixel(0, 0), at = canvas.toPixel(60, 12);
+    k.th_Click(1), k.sty_Click(0);
+    penDown();
+    for (const QPointF p : {QPointF(60, 12), QPointF(80, 14), QPointF(84, 26)})
+      k.Canvas_MouseMove(0, 0, float(p.x()), float(p.y()));
+    k.PenUp = true;
+    k.polyg_Click(2);
+    setBrushSize(6);
+    penDown();
+    k.Canvas_MouseMove(0, 0, 66, 24);
+    k.PenUp = true;
+    // The motif's own pixels: the first move's colour near where it was drawn.
+    const QRgb first = toQRgb(turnHue(Red, 0));
+    std::set<std::pair<int, int>> motif;
+    for (int y = at.y() - 20; y <= at.y() + 20; ++y)
+      for (int x = at.x() - 20; x <= at.x() + 40; ++x)
+        if (image.pixel(x, y) == first) motif.insert({x, y});
+    ASSERT_GT(motif.size(), 30u);
+    std::set<int> shown;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        int g = 0;
+        while (g < pattern.moves() &&
+               image.pixel(x, y) != toQRgb(turnHue(Red, g / double(pattern.moves()))))
+          ++g;
+        if (g == pattern.moves()) continue;
+        shown.insert(g);
+        // Back through the move, then the whole cells that bring it nearest the motif.
+        const Move& m = pattern.move(g);
+        const QPointF d(x - c.x() - m.dx, y - c.y() - m.dy);
+        const QPointF back(m.xx * d.x() + m.yx * d.y(), m.xy * d.x() + m.yy * d.y());
+        const QPointF from = back - QPointF(at - c);
+        const double rows = std::round(from.y() / pattern.b().y());
+        const double cells = std::round((from.x() - rows * pattern.b().x()) / pattern.a().x());
+        bool near = false;
+        for (int dm = -1; dm <= 1 && !near; ++dm)
+          for (int dn = -1; dn <= 1 && !near; ++dn) {
+            const QPointF p =
+                QPointF(c) + back - (cells + dn) * pattern.a() - (rows + dm) * pattern.b();
+            for (int dy = -2; dy <= 2 && !near; ++dy)
+              for (int dx = -2; dx <= 2 && !near; ++dx) {
+                const QPoint q(int(std::round(p.x())) + dx, int(std::round(p.y())) + dy);
+                near = std::hypot(q.x() - p.x(), q.y() - p.y()) <= 1.5 &&
+                       motif.contains({q.x(), q.y()});
+              }
+          }
+        ASSERT_TRUE(near) << i << " " << x << "," << y << " move " << g;
+      }
+    }
+    EXPECT_EQ(int(shown.size()), pattern.moves()) << i;
+  }
+}
+
+// Each image is drawn in its move's colour: as many colours as the cell has moves, the same in
+// every cell.
+TEST_F(PatternDrawing, RainbowColoursEachMoveAlikeInEveryCell) {
+  Pattern pattern(17);  // p4m
+  pattern.setCellSize(48);
+  k.symmetry.setPattern(pattern);
+  k.symmetry.set(Kind::Pattern, 6);
+  k.cmdRainbow_Click();
+  penDown();
+  k.Canvas_MouseMove(0, 0, 20, 30);
+  k.Canvas_MouseMove(0, 0, 40, 35);
+  std::set<QRgb> colours(pixels().begin(), pixels().end());
+  colours.erase(toQRgb(White));
+  std::set<QRgb> expected;
+  for (int g = 0; g < 8; ++g) expected.insert(toQRgb(turnHue(Red, g / 8.0)));
+  EXPECT_EQ(colours, expected);
+  const QImage& image = canvas.Image();
+  for (int y = 0; y + 48 < image.height(); ++y)
+    for (int x = 0; x + 48 < image.width(); ++x)
+      ASSERT_TRUE(image.pixel(x, y) == image.pixel(x + 48, y) &&
+                  image.pixel(x, y) == image.pixel(x, y + 48));
+}
+
+// A stroke under a pattern changes tiles all over the picture; a hundred of them stay in the
+// history's budget for the screen (256 MB for 3840 x 2160, here a sixteenth of both; the 4K
+// figure itself is a benchmark's), and undoing and redoing them puts the same pixels back.
+TEST(PatternHistory, AHundredPatternStrokesFitTheBudget) {
+  const QSize screen(960, 540);
+  FakePlatform platform;
+  platform.screen = screen;
+  Surface canvas(screen);
+  Kalyra k(canvas, platform);
+  k.Form_Load();
+  k.history = History(History::DefaultBudget / 16);
+  Pattern pattern(17);  // p4m
+  pattern.setCellSize(24);
+  k.symmetry.setPattern(pattern);
+  k.symmetry.set(Kind::Pattern, 6);
+  k.cmdRainbow_Click();
+  for (int stroke = 0; stroke < 100; ++stroke) {
+    k.Canvas_MouseMove(0, 0, float(stroke % 10) * 3, float(stroke / 10) * 2);
+    k.Canvas_MouseDown(1, 0, 0, 0);
+    k.Canvas_MouseMove(0, 0, float(stroke % 10) * 3 + 5, float(stroke / 10) * 2 + 4);
+    k.Canvas_MouseDown(1, 0, 0, 0);
+  }
+  EXPECT_EQ(k.history.undoSteps(), 100u);
+  EXPECT_LE(k.history.bytes(), History::DefaultBudget / 16);
+  const QImage drawn = canvas.Image().copy();
+  k.UndoStep(), k.UndoStep();
+  EXPECT_NE(canvas.Image(), drawn);
+  k.RedoStep(), k.RedoStep();
+  EXPECT_EQ(canvas.Image(), drawn);
+}
+
+// Only what a pattern's images change is copied from cell to cell: a line drawn before, under
+// no symmetry, is not repeated by a pattern's stroke drawn across it.
+TEST_F(PatternDrawing, WhatWasDrawnBeforeIsNotRepeated) {
+  k.mir_Click(0);
+  k.th_Click(2);
+  canvas.ForeColor = Blue;
+  canvas.Line(-500, -333, 500, -333);  // through the cell drawn in
+  const int before = countPixels(Blue);
+  Pattern pattern(17);
+  pattern.setCellSize(40);
+  k.symmetry.setPattern(pattern);
+  k.symmetry.set(Kind::Pattern, 6);
+  canvas.ForeColor = Red;
+  penDown();
+  k.Canvas_MouseMove(0, 0, 10, -20);
+  k.Canvas_MouseMove(0, 0, 16, 30);
+  EXPECT_LE(countPixels(Blue), before);
+  EXPECT_GT(countPixels(Red), 200);
+}

@@ -1,0 +1,71 @@
+#include <ranges>
+#include <set>
+
+#include "app/PatternChooser.h"
+#include "canvas/PatternSample.h"
+#include "widget/WindowFixture.h"
+
+using PatternChooserTest = WindowTest;
+
+// Each picture is the sample stroke under its pattern with rainbow copies: as many colours as
+// the pattern's cell has moves. Names and descriptions reach the tooltip and assistive tools.
+TEST_F(PatternChooserTest, PicturesNamesAndKeysChooseEveryPattern) {
+  PatternChooser* chooser = window.patternChooser();
+  ASSERT_FALSE(chooser->isVisible());
+  tap(Qt::RightButton, {300, 200});
+  ASSERT_TRUE(chooser->isVisible());
+  for (int i = 0; i < Pattern::Count; ++i) {
+    std::set<QRgb> colours;
+    const QImage sample = drawPatternSample(i, 36);
+    for (int y = 0; y < sample.height(); ++y)
+      for (int x = 0; x < sample.width(); ++x) colours.insert(sample.pixel(x, y) | 0xff000000u);
+    colours.erase(qRgb(255, 255, 255));
+    EXPECT_EQ(int(colours.size()), Pattern(i).moves()) << i;
+    FaceButton* b = chooser->cmdPattern[std::size_t(i)];
+    EXPECT_TRUE(b->accessibleName().contains(Pattern::nameOf(i)) &&
+                b->accessibleName().contains(Pattern::friendlyNameOf(i)) &&
+                b->toolTip().contains(Pattern::descriptionOf(i)))
+        << b->accessibleName().toStdString();
+  }
+  const auto chosen = [&] {
+    std::vector<int> marked;
+    for (int i = 0; i < Pattern::Count; ++i)
+      if (chooser->cmdPattern[std::size_t(i)]->isMarked()) marked.push_back(i);
+    return marked;
+  };
+  EXPECT_TRUE(chosen().empty());
+  QTest::keyClick(canvas, ']');  // the pattern last chosen: p4m at start
+  EXPECT_EQ(chosen(), std::vector{17});
+  QTest::keyClick(canvas, ']');
+  QTest::keyClick(canvas, ']');
+  QTest::keyClick(canvas, '[');
+  EXPECT_TRUE(chosen() == std::vector{18} && faceOf(panel.mir[2]) == Qt::white);
+  click(chooser->cmdPattern[9]);  // pm, a free grid
+  EXPECT_EQ(chosen(), std::vector{9});
+  QTest::keyClick(canvas, '.');
+  QTest::keyClick(canvas, '\'');
+  EXPECT_EQ(chooser->lblCell->text(), QString::fromUtf8("80\u00d772"));
+  click(chooser->cmdCellDown);
+  EXPECT_EQ(k.symmetry.pattern().cellSize(), 64);
+  QTest::keyClick(canvas, 'p');
+  EXPECT_TRUE(chosen().empty() && k.symmetry.kind() == Symmetry::Kind::Mirror);
+}
+
+// A pattern's guides show its cells, mirrors and turns on the screen, never in the picture.
+TEST_F(PatternChooserTest, GuidesShowOnTheScreenOnly) {
+  QTest::mouseMove(canvas, {333, 222});
+  QTest::keyClick(canvas, 'c');
+  QTest::keyClick(canvas, ']');
+  QTest::keyClick(canvas, 'g');
+  const QImage shown = canvas->grab().toImage();
+  const QImage& picture = window.surface().Image();
+  int guides = 0;
+  for (int y = 0; y < shown.height(); y += 3)
+    for (int x = 0; x < shown.width(); x += 3) {
+      ASSERT_EQ(picture.pixel(x, y) | 0xff000000u, qRgb(255, 255, 255));
+      guides += shown.pixelColor(x, y) != Qt::white;
+    }
+  EXPECT_GT(guides, 1000);
+  // The turn of four at the centre shows there.
+  EXPECT_NE(shown.pixelColor(333, 222), Qt::white);
+}
