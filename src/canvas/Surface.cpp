@@ -95,7 +95,9 @@ std::optional<QRgb> Surface::fill() const {
 }
 
 void Surface::Line(float x1, float y1, float x2, float y2) {
-  markDirty(raster::line(image_, toPixel(x1, y1), toPixel(x2, y2), DrawWidth, toQRgb(ForeColor)));
+  markDirty(raster::line(target(), toPixel(x1, y1) - shift(), toPixel(x2, y2) - shift(), DrawWidth,
+                         toQRgb(ForeColor))
+                .translated(shift()));
   CurrentX = x2;
   CurrentY = y2;
 }
@@ -105,15 +107,18 @@ void Surface::LineTo(float x2, float y2) {
 }
 
 void Surface::Box(float x1, float y1, float x2, float y2) {
-  markDirty(
-      raster::box(image_, toPixel(x1, y1), toPixel(x2, y2), DrawWidth, toQRgb(ForeColor), fill()));
+  markDirty(raster::box(target(), toPixel(x1, y1) - shift(), toPixel(x2, y2) - shift(), DrawWidth,
+                        toQRgb(ForeColor), fill())
+                .translated(shift()));
   CurrentX = x2;
   CurrentY = y2;
 }
 
 void Surface::Circle(float x, float y, float radius) {
   const double r = std::min(std::abs(double(radius)) * pixelsPerUnit(), double(1 << 24));
-  markDirty(raster::circle(image_, toPixel(x, y), r, DrawWidth, toQRgb(ForeColor), fill()));
+  markDirty(
+      raster::circle(target(), toPixel(x, y) - shift(), r, DrawWidth, toQRgb(ForeColor), fill())
+          .translated(shift()));
   CurrentX = x;
   CurrentY = y;
 }
@@ -207,6 +212,20 @@ void Surface::markDirty(const QRect& area) {
   } else {
     dirty_.back() |= touched;
   }
+}
+
+void Surface::clipTo(std::optional<QRect> area) {
+  clip_ = area ? std::optional(*area & image_.rect()) : std::nullopt;
+  if (!clip_ || clip_->isEmpty()) {
+    clip_.reset();
+    clipView_ = QImage();
+    return;
+  }
+  // A view of the picture's own pixels, so the rasteriser clips to the area as to a picture.
+  uchar* first = image_.bits() + qsizetype(clip_->top()) * image_.bytesPerLine() +
+                 qsizetype(clip_->left()) * 4;
+  clipView_ =
+      QImage(first, clip_->width(), clip_->height(), image_.bytesPerLine(), image_.format());
 }
 
 void Surface::repeat(const std::vector<QRect>& spans, QSizeF period) {

@@ -104,6 +104,9 @@ class Surface {
   double originScale() const { return size_.height() / double(ScaleHeight); }
   double pixelsPerUnit() const { return size_.width() / double(ScaleWidth); }
 
+  // While an area is given, lines, boxes and circles draw only within it, as if the picture
+  // ended there: the pixels inside are the same as without it.
+  void clipTo(std::optional<QRect> area);
   // While `changes` is given, every rectangle the drawing changes is also added to it.
   void record(std::vector<QRect>* changes) { recording_ = changes; }
   // Copies the pixels of `spans` (each one row high) to each place they move to by whole
@@ -135,6 +138,10 @@ class Surface {
   std::optional<QImage> picture_;
   std::optional<QPoint> origin_;
   std::vector<QRect>* recording_ = nullptr;
+  std::optional<QRect> clip_;
+  QImage clipView_;  // the clip's pixels, sharing the picture's memory
+  QImage& target() { return clip_ ? clipView_ : image_; }
+  QPoint shift() const { return clip_ ? clip_->topLeft() : QPoint(); }
   // The changed rectangles, clipped to the picture: a new one joins one it overlaps, so the
   // copies of a stroke stay apart while one copy's segments gather into one. Unions of a QRegion
   // on every segment would cost more than drawing the segments. Each tile remembers the rectangle

@@ -49,6 +49,8 @@ CopyPen::CopyPen(Surface& canvas, const Symmetry& symmetry, int mirrorMode)
     return;
   cell_ = cell;
   before_ = canvas.Image().copy(cell);
+  // Images that reach into the cell from far off are drawn only where they cover it.
+  canvas.clipTo(cell);
   area_ = QRectF(QPointF(cell.left() - c.x(), cell.top() - c.y()),
                  QPointF(cell.right() - c.x(), cell.bottom() - c.y()));
   canvas.record(&changed_);
@@ -59,6 +61,7 @@ CopyPen::~CopyPen() {
   canvas_.ForeColor = colour_;
   if (!cell_) return;
   canvas_.record(nullptr);
+  canvas_.clipTo(std::nullopt);
   // Only the pixels the images changed in the cell go to the other cells, as runs along its
   // rows: what was there before, a loaded picture or strokes under another symmetry, is not
   // the pattern's and stays as it is in every cell.
