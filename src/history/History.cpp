@@ -3,6 +3,7 @@
 #include <zstd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -19,6 +20,49 @@ bool sameBackdrop(const Backdrop& a, const Backdrop& b) {
 std::size_t pictureBytes(const std::optional<Backdrop>& backdrop) {
   return backdrop && backdrop->picture ? std::size_t(backdrop->picture->sizeInBytes()) : 0;
 }
+
+// Compresses what it is given piece by piece into a buffer the size of the result, through
+// one small window of output.
+class Packer {
+ public:
+  Packer() : context_(ZSTD_createCCtx()) {
+    ok_ = context_ && !ZSTD_isError(ZSTD_CCtx_setParameter(context_, ZSTD_c_compressionLevel, 1));
+  }
+  ~Packer() { ZSTD_freeCCtx(context_); }
+  Packer(const Packer&) = delete;
+  Packer& operator=(const Packer&) = delete;
+
+  void add(const void* data, std::size_t size) {
+    ZSTD_inBuffer in{data, size, 0};
+    while (ok_ && in.pos < in.size) drain(ZSTD_e_continue, in);
+  }
+  std::optional<std::vector<char>> finish() {
+    ZSTD_inBuffer in{nullptr, 0, 0};
+    while (ok_ && drain(ZSTD_e_end, in) != 0) {
+    }
+    if (!ok_) return std::nullopt;
+    packed_.shrink_to_fit();
+    return std::move(packed_);
+  }
+
+ private:
+  // Returns what the compressor still holds back.
+  std::size_t drain(ZSTD_EndDirective mode, ZSTD_inBuffer& in) {
+    std::array<char, 1 << 16> window;
+    ZSTD_outBuffer out{window.data(), window.size(), 0};
+    const std::size_t left = ZSTD_compressStream2(context_, &out, &in, mode);
+    if (ZSTD_isError(left)) {
+      ok_ = false;
+      return 0;
+    }
+    packed_.insert(packed_.end(), window.data(), window.data() + out.pos);
+    return left;
+  }
+
+  ZSTD_CCtx* context_;
+  bool ok_ = false;
+  std::vector<char> packed_;
+};
 
 }  // namespace
 
@@ -70,25 +114,40 @@ History::Step History::collect(const Surface& canvas, const QImage& from, const 
       ++y;
     if (y > r.bottom()) continue;
     step.tiles.push_back(t);
-    for (y = r.top(); y <= r.bottom(); ++y) {
+    step.pixelCount += std::size_t(r.width()) * std::size_t(r.height());
+  }
+  // The rows go straight from the picture into the compressor: a step of a whole 4K canvas
+  // would otherwise pass through two buffers of its full size, fresh memory the system has to
+  // clear page by page at every pen lift.
+  Packer packer;
+  for (int t : step.tiles) {
+    const QRect r = canvas.tileRect(t);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      packer.add(row(from, y, r.x()), std::size_t(r.width()) * sizeof(QRgb));
+  }
+  if (auto packed = packer.finish()) {
+    step.packed = std::move(*packed);
+    return step;
+  }
+  for (int t : step.tiles) {
+    const QRect r = canvas.tileRect(t);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
       const QRgb* in = row(from, y, r.x());
       step.pixels.insert(step.pixels.end(), in, in + r.width());
     }
   }
-  step.pixels.shrink_to_fit();
+  step.pixelCount = 0;
   return step;
 }
 
-// The fastest level: a step is packed at every pen lift, undo and redo.
+// A step is packed at every pen lift, undo and redo, so with the fastest level.
 void History::pack(Step& step) {
   if (step.pixels.empty()) return;
-  const std::size_t raw = step.pixels.size() * sizeof(QRgb);
-  std::vector<char> packed(ZSTD_compressBound(raw));
-  const std::size_t size = ZSTD_compress(packed.data(), packed.size(), step.pixels.data(), raw, 1);
-  if (ZSTD_isError(size)) return;  // kept as they are
-  packed.resize(size);
-  packed.shrink_to_fit();
-  step.packed = std::move(packed);
+  Packer packer;
+  packer.add(step.pixels.data(), step.pixels.size() * sizeof(QRgb));
+  auto packed = packer.finish();
+  if (!packed) return;  // kept as they are
+  step.packed = std::move(*packed);
   step.pixelCount = step.pixels.size();
   step.pixels = {};
 }
