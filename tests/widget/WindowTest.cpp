@@ -80,9 +80,9 @@ TEST_F(PanelTest, ThePanelShowsWhatItsHandlersLeftAndExitEndsTheProgram) {
   EXPECT_TRUE(faceOf(panel.CmdGradient) == Qt::yellow && QApplication::focusWidget() == canvas);
   click(panel.CmdFill);
   tap(Qt::LeftButton, {600, 600});
-  QTest::mouseMove(canvas, {610, 600});
+  move({610, 600});
   EXPECT_EQ(panel.cmdColorBar->face(), QColor(255, 2, 3));
-  QTest::mouseMove(canvas, {620, 600});
+  move({620, 600});
   EXPECT_EQ(faceOf(panel.cmdColorBar), QColor(255, 4, 6));  // the red step was checked to 0
   click(panel.txtGreen);  // the size bar lifts the pen but leaves the focus where it is
   panel.ScrollSize->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -110,12 +110,12 @@ using LayoutTest = WindowTest;
 TEST_F(LayoutTest, StartsWhiteRepaintsOnlyWhatChangedAndShowsThePanelAsLaidOut) {
   EXPECT_TRUE(panelIs(false) && QApplication::focusWidget() == canvas);
   EXPECT_TRUE(canvas->grab().toImage().pixelColor(1023, 767) == Qt::white);
-  QTest::mouseMove(canvas, {500, 500});
+  move({500, 500});
   tap(Qt::LeftButton, {500, 500});
   QApplication::processEvents();
   PaintRecorder recorder;
   canvas->installEventFilter(&recorder);
-  for (const QPoint p : {QPoint(600, 300), QPoint(640, 320)}) QTest::mouseMove(canvas, p);
+  for (const QPoint p : {QPoint(600, 300), QPoint(640, 320)}) move(p);
   QApplication::processEvents();
   const QImage& picture = window.surface().Image();
   for (const QPoint p : {QPoint(600, 300), QPoint(640, 320), QPoint(1024 - 640, 768 - 320),
@@ -164,7 +164,7 @@ TEST_F(LayoutTest, TheAutosaveKeepsUnsavedWorkAtTheEndAndToldOfFailuresInsideThe
       failing(dir.filePath("plain/no.png"), window.surface(), k.history, &window);
   QTest::qWait(300);  // both have taken the canvas as it starts
   tap(Qt::LeftButton, {500, 500});
-  QTest::mouseMove(canvas, {600, 300});
+  move({600, 300});
   const QLabel* notice = window.findChildren<QLabel*>(QStringLiteral("autosaveNotice")).value(1);
   ASSERT_TRUE(QTest::qWaitFor([&] { return notice->isVisible(); }, 5000));  // the failing one's
   EXPECT_TRUE(window.rect().contains(notice->geometry()));
