@@ -3,10 +3,11 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <random>
 
 #include "canvas/Numbers.h"
-#include "widget/Oracles.h"
+#include "widget/WindowFixture.h"
 
 namespace {
 
@@ -41,8 +42,7 @@ const KeyStroke Keys[] = {
     {Qt::Key_5, {}},
 };
 constexpr int KeyCount = int(std::size(Keys));
-constexpr int Clickables =
-    44;  // the controls of the panel and the strip that Session::controls lists
+constexpr int Clickables = 44;  // as many as RandomUser::controls lists
 const Colour Answers[] = {0x0000ff, 0x00ff00, 0x804020, White, Black};
 
 std::string describe(const Action& a) {
@@ -50,135 +50,98 @@ std::string describe(const Action& a) {
   return std::string(kinds[a.kind]) + "(" + std::to_string(a.a) + "," + std::to_string(a.b) + ")";
 }
 
-// A window of its own with a fake platform, a folder for the files it saves and the oracles.
-class Session {
+// A user at work on an 800 × 600 screen: each action is done as the user does it, through the
+// window, and checked.
+class RandomUser : public Session {
  public:
-  Session() : window(platform, 96) {
-    window.resize(800, 600);
-    window.show(), window.activateWindow();
-    (void)QTest::qWaitForWindowActive(&window);
-    // A notice would wait for its OK; nothing here should need one, and none may hang the run.
-    QObject::connect(&closer, &QTimer::timeout, [] {
-      if (QWidget* box = QApplication::activeModalWidget()) box->close();
-    });
-    closer.start(50);
+  RandomUser() : Session({800, 600}) {
     QImage small(300, 200, QImage::Format_RGB32);
     small.fill(Qt::darkCyan);
     QPainter(&small).fillRect(40, 40, 100, 60, Qt::magenta);
     small.save(dir.filePath("small.png"));
     files.push_back(dir.filePath("small.png"));
-    oracles.emplace(window, platform);
   }
 
-  // The first rule an action breaks, with the action's place in the list.
   std::optional<std::string> perform(const Action& a) {
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    QWidget* under = window.childAt(pointer);
     switch (a.kind) {
       case Action::Move:
-        pointer = {a.a % 800, a.b % 600};
-        oracles->before(window.childAt(pointer));
-        QTest::mouseMove(&window, pointer);
-        return oracles->after();
-      case Action::Press: {
-        const Qt::MouseButton button = a.a == 0   ? Qt::LeftButton
-                                       : a.a == 1 ? Qt::RightButton
-                                                  : Qt::MiddleButton;
-        QWidget* target = window.childAt(pointer);
-        if (!target) target = &window;
-        oracles->before(target, button);
-        QTest::mouseClick(target, button, {}, target->mapFrom(&window, pointer));
-        return oracles->after();
-      }
-      case Action::Key: {
-        const KeyStroke& s = Keys[a.a % KeyCount];
-        QWidget* target = QApplication::focusWidget();
-        return oracles->key(target ? target : &window, s.key, s.modifiers);
-      }
+        return moveTo(pointer = {a.a % 800, a.b % 600});
+      case Action::Press:
+        return press(under ? under : &window, buttons[a.a % 3],
+                     (under ? under : &window)->mapFrom(&window, pointer));
+      case Action::Key:
+        return key(Keys[a.a % KeyCount].key, Keys[a.a % KeyCount].modifiers);
       case Action::UndoRedo:
-        return oracles->undoRedo(a.a % 6 + 1, a.b % 2);
+        return oracles.undoRedo(a.a % 6 + 1, a.b % 2);
       case Action::Control:
         return control(a.a, a.b);
     }
     return std::nullopt;
   }
 
-  std::vector<QWidget*> controls() {
-    const PanelWidgets& p = window.panel();
+ private:
+  std::vector<QWidget*> controls() const {
     const SymmetryStrip& s = *window.symmetryStrip();
-    std::vector<QWidget*> all(p.th.begin(), p.th.end());
-    all.insert(all.end(), p.sty.begin(), p.sty.end());
-    all.insert(all.end(), p.polyg.begin(), p.polyg.end());
-    all.insert(all.end(), p.mir.begin(), p.mir.end());
-    all.insert(all.end(), {p.CmdFill,         p.CmdGradient,  p.CmdSetForeColor, p.CmdSetBackColor,
-                           p.cmdColorBar,     p.cmdColorBar,  p.CmdFrame,        p.cmdOpen,
-                           p.CmdSave,         p.CmdPrint,     p.Label1,          p.ScrollSize,
-                           p.txtRed,          p.txtGreen,     p.txtBlue,         s.cmdSpin,
-                           s.cmdKaleidoscope, s.cmdOrderDown, s.cmdOrderUp,      s.cmdRainbow,
-                           s.cmdGuides,       s.cmdCentre});
+    std::vector<QWidget*> all(panel.th.begin(), panel.th.end());
+    all.insert(all.end(), panel.sty.begin(), panel.sty.end());
+    all.insert(all.end(), panel.polyg.begin(), panel.polyg.end());
+    all.insert(all.end(), panel.mir.begin(), panel.mir.end());
+    all.insert(all.end(),
+               {panel.CmdFill,     panel.CmdGradient, panel.CmdSetForeColor, panel.CmdSetBackColor,
+                panel.cmdColorBar, panel.cmdColorBar, panel.CmdFrame,        panel.cmdOpen,
+                panel.CmdSave,     panel.CmdPrint,    panel.Label1,          panel.ScrollSize,
+                panel.txtRed,      panel.txtGreen,    panel.txtBlue,         s.cmdSpin,
+                s.cmdKaleidoscope, s.cmdOrderDown,    s.cmdOrderUp,          s.cmdRainbow,
+                s.cmdGuides,       s.cmdCentre});
     return all;
   }
 
-  FakePlatform platform = [] {
-    FakePlatform small;
-    small.screen = {800, 600};
-    return small;
-  }();
-  MainWindow window;
-  QTemporaryDir dir;
-  std::optional<Oracles> oracles;
-  QPoint pointer{400, 300};
-
- private:
-  // A hidden control is reached as a user reaches it: a right click shows the panel first.
+  // A hidden control is reached as a user reaches it: a right click shows the panel first. The
+  // dialogs answer from `answer`: colours, a file saved before, a new name with or without an
+  // ending and either filter, or a cancel.
   std::optional<std::string> control(int which, int answer) {
     const std::vector<QWidget*> all = controls();
     const std::size_t i = std::size_t(which) % all.size();
     QWidget* w = all[i];
     if (!w->isVisible()) {
-      oracles->before(window.canvas(), Qt::RightButton);
-      QTest::mouseClick(window.canvas(), Qt::RightButton, {}, pointer);
-      if (auto broken = oracles->after()) return broken;
+      if (auto broken = press(canvas, Qt::RightButton, pointer)) return broken;
       if (!w->isVisible()) return std::nullopt;
     }
-    const PanelWidgets& p = window.panel();
     const float random = float(answer % 7) / 6.f;
     platform.randoms = {random, 1 - random, random / 2};
-    const std::optional<Colour> colour =
-        answer % 6 == 5 ? std::nullopt : std::optional(Answers[answer % 6]);
-    platform.colourAnswers = {colour};
-    platform.openAnswers.clear();
+    platform.colourAnswers = {answer % 6 == 5 ? std::nullopt : std::optional(Answers[answer % 6])};
+    platform.openAnswers = {files[std::size_t(answer) % files.size()]};
     platform.saveAnswers.clear();
-    if (w == p.cmdOpen) platform.openAnswers = {files[std::size_t(answer) % files.size()]};
-    if (w == p.CmdSave && answer % 6 != 5) {
-      const QString name = dir.filePath(QStringLiteral("saved%1").arg(files.size()));
+    if (w == panel.CmdSave && answer % 6 != 5) {
       const char* endings[] = {".bmp", ".png", "", ".PNG", ""};
       const int filters[] = {1, 0, 1, 0, 0};  // 1: the PNG filter
-      files.push_back(name + endings[answer % 6]);
+      files.push_back(dir.filePath(QStringLiteral("saved%1").arg(files.size())) +
+                      endings[answer % 6]);
       platform.saveAnswers = {FileChoice(files.back(), filters[answer % 6])};
     }
     const bool right = i > 0 && all[i - 1] == w;  // the colour bar's second entry
     const QPoint at =
-        w == p.ScrollSize ? QPoint(answer % 2 ? w->width() - 30 : 30, 4) : w->rect().center();
-    oracles->before(w, right ? Qt::RightButton : Qt::LeftButton);
-    QTest::mouseClick(w, right ? Qt::RightButton : Qt::LeftButton, {}, at);
-    if (auto broken = oracles->after()) return broken;
-    if (qobject_cast<StepBox*>(w)) {
-      const char* typed[] = {"7", "x", "2000", "-3"};
-      QTest::keyClicks(w, typed[answer % 4]);
-      return oracles->after();
-    }
-    return std::nullopt;
+        w == panel.ScrollSize ? QPoint(answer % 2 ? w->width() - 30 : 30, 4) : QPoint();
+    if (auto broken = press(w, right ? Qt::RightButton : Qt::LeftButton, at)) return broken;
+    if (!qobject_cast<StepBox*>(w)) return std::nullopt;
+    const char* typed[] = {"7", "x", "2000", "-3"};
+    QTest::keyClicks(w, typed[answer % 4]);
+    return oracles.after();
   }
 
-  QTimer closer;
+  QTemporaryDir dir;
   std::vector<QString> files;
+  QPoint pointer{400, 300};
 };
 
 // The index of the first action that breaks a rule, and the rule; none when all hold.
 std::optional<std::pair<std::size_t, std::string>> runActions(const std::vector<Action>& list) {
-  Session session;
+  RandomUser user;
   for (std::size_t i = 0; i < list.size(); ++i)
-    if (auto broken = session.perform(list[i])) return std::pair{i, *broken};
-  if (auto broken = session.oracles->finish()) return std::pair{list.size(), *broken};
+    if (auto broken = user.perform(list[i])) return std::pair{i, *broken};
+  if (auto broken = user.oracles.finish()) return std::pair{list.size(), *broken};
   return std::nullopt;
 }
 
@@ -244,87 +207,62 @@ TEST(Oracles, HoldAfterEveryActionOfARandomRun) {
 namespace {
 
 // The program's state a control or key may change, besides the picture.
-struct State {
-  int thickness, style, sides, mirror, kind, order, size;
-  bool rainbow, guides, fill, gradient, echo, clicks, penUp, panel, exitPrint, saved;
-  std::optional<QPoint> centre;
-  Colour fore, back;
-  std::size_t printed;
-};
-
+using State = std::map<std::string, int>;
 State stateOf(Session& s) {
-  const Kalyra& k = s.window.core();
-  return {k.Thickness,
-          k.DrawStyle,
-          k.PolySides,
-          k.MirrorMode,
-          int(k.symmetry.kind()),
-          k.symmetry.order(),
-          k.BrushSize,
-          k.symmetry.rainbow,
-          k.symmetry.guides,
-          k.FillMode,
-          k.GradientOn,
-          k.EchoOn,
-          k.ClicksOn == 1,
-          k.PenUp,
-          s.window.panel().MainFrame->isVisible(),
-          s.window.panel().CmdExit->isVisible(),
-          k.history.isSaved(s.window.surface()),
-          k.symmetry.movedCentre(),
-          s.window.surface().ForeColor,
-          s.window.surface().BackColor(),
-          s.platform.printed.size()};
+  const Kalyra& k = s.k;
+  const std::optional<QPoint> centre = k.symmetry.movedCentre();
+  return {{"thickness", k.Thickness},
+          {"style", k.DrawStyle},
+          {"sides", k.PolySides},
+          {"mirror", k.MirrorMode},
+          {"kind", int(k.symmetry.kind())},
+          {"order", k.symmetry.order()},
+          {"size", k.BrushSize},
+          {"rainbow", k.symmetry.rainbow},
+          {"guides", k.symmetry.guides},
+          {"fill", k.FillMode},
+          {"gradient", k.GradientOn},
+          {"echo", k.EchoOn},
+          {"clicks", k.ClicksOn},
+          {"penUp", k.PenUp},
+          {"panel", s.panel.MainFrame->isVisible()},
+          {"exitPrint", s.panel.CmdExit->isVisible()},
+          {"saved", k.history.isSaved(s.window.surface())},
+          {"centreX", centre ? centre->x() : -1},
+          {"centreY", centre ? centre->y() : -1},
+          {"fore", s.window.surface().ForeColor},
+          {"back", s.window.surface().BackColor()},
+          {"printed", int(s.platform.printed.size())}};
 }
 
-std::string text(const State& s) {
-  std::string t;
-  for (const auto& [name, value] : {std::pair{"thickness", s.thickness},
-                                    {"style", s.style},
-                                    {"sides", s.sides},
-                                    {"mirror", s.mirror},
-                                    {"kind", s.kind},
-                                    {"order", s.order},
-                                    {"size", s.size},
-                                    {"rainbow", s.rainbow},
-                                    {"guides", s.guides},
-                                    {"fill", s.fill},
-                                    {"gradient", s.gradient},
-                                    {"echo", s.echo},
-                                    {"clicks", s.clicks},
-                                    {"penUp", s.penUp},
-                                    {"panel", s.panel},
-                                    {"exitPrint", s.exitPrint},
-                                    {"saved", s.saved},
-                                    {"centreX", s.centre ? s.centre->x() : -1},
-                                    {"centreY", s.centre ? s.centre->y() : -1},
-                                    {"fore", s.fore},
-                                    {"back", s.back},
-                                    {"printed", int(s.printed)}})
-    t += std::string(name) + "=" + std::to_string(value) + " ";
-  return t;
-}
-
-using Picture = std::function<bool(const QImage& before, const QImage& after, const State&)>;
-bool same(const QImage& before, const QImage& after, const State&) {
+using Picture = std::function<bool(const QImage& before, const QImage& after, State&)>;
+bool same(const QImage& before, const QImage& after, State&) {
   return before == after;
 }
-bool changed(const QImage& before, const QImage& after, const State&) {
+bool changed(const QImage& before, const QImage& after, State&) {
   return before != after;
 }
-bool plain(const QImage&, const QImage& after, const State& s) {
+bool plain(const QImage&, const QImage& after, State& s) {
   QImage back(after.size(), QImage::Format_RGB32);
-  back.fill(toQRgb(s.back));
+  back.fill(toQRgb(s["back"]));
   return after == back;
 }
 Picture drawnAt(std::vector<QPoint> points) {
-  return [points](const QImage&, const QImage& after, const State& s) {
-    return std::ranges::all_of(points, [&](QPoint p) { return after.pixel(p) == toQRgb(s.fore); });
+  return [points](const QImage&, const QImage& after, State& s) {
+    return std::ranges::all_of(points,
+                               [&](QPoint p) { return after.pixel(p) == toQRgb(s["fore"]); });
   };
 }
 Picture as(const QImage* expected) {
-  return
-      [expected](const QImage&, const QImage& after, const State&) { return after == *expected; };
+  return [expected](const QImage&, const QImage& after, State&) { return after == *expected; };
+}
+std::function<void(State&)> set(std::map<std::string, int> values) {
+  return [values](State& t) {
+    for (const auto& [name, value] : values) t[name] = value;
+  };
+}
+std::function<void(State&)> flip(std::string name) {
+  return [name](State& t) { t[name] = !t[name]; };
 }
 
 }  // namespace
@@ -333,10 +271,11 @@ Picture as(const QImage* expected) {
 // pressed through the window as a user does, with what it must change; everything else stays
 // as it was, and the rules of the random run hold after each.
 TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
-  Session s;
-  const PanelWidgets& p = s.window.panel();
+  Session s({800, 600});
+  const PanelWidgets& p = s.panel;
   const SymmetryStrip& strip = *s.window.symmetryStrip();
-  CanvasWidget* canvas = s.window.canvas();
+  CanvasWidget* canvas = s.canvas;
+  QTemporaryDir dir;
   struct Row {
     std::string what;
     std::function<std::optional<std::string>()> act;
@@ -344,143 +283,131 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
     Picture picture = same;
   };
   const auto click = [&s](QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) {
-    return [&s, w, b, at] {
-      s.oracles->before(w, b);
-      QTest::mouseClick(w, b, {}, at.isNull() ? w->rect().center() : at);
-      return s.oracles->after();
-    };
+    return [&s, w, b, at] { return s.press(w, b, at); };
   };
   const auto key = [&s](Qt::Key k, Qt::KeyboardModifiers m = {}) {
-    return [&s, k, m] { return s.oracles->key(s.window.canvas(), k, m); };
+    return [&s, k, m] { return s.key(k, m); };
   };
-  const auto move = [&s](QPoint to) {
-    return [&s, to] {
-      s.oracles->before(s.window.canvas());
-      QTest::mouseMove(&s.window, to);
-      return s.oracles->after();
-    };
-  };
+  const auto move = [&s](QPoint to) { return [&s, to] { return s.moveTo(to); }; };
   const auto answer = [&s](auto act, auto setUp) {
     return [&s, act, setUp] { return setUp(s.platform), act(); };
   };
-  const auto flip = [](bool State::*field) {
-    return [field](State& t) { t.*field = !(t.*field); };
-  };
   const auto nothing = [](State&) {};
-  const QPoint left{500, 200}, right{700, 400}, centre = s.window.surface().toPixel(0, 0);
-  const auto pixelOf = [&](QPoint p) {  // the whole units of the pointer, as the program keeps it
+  const auto pixelOf = [&](QPoint p) {  // in whole units of the pointer, as the program keeps it
     const QPointF units = canvas->toUnits(p);
     return s.window.surface().toPixel(toInt16(units.x()), toInt16(units.y()));
   };
-  const QPoint clear{600, 150}, cyan{285, 100};
+  const QPoint left{500, 200}, right{700, 400}, clear{600, 150}, cyan{285, 100};
+  const QPoint centre = s.window.surface().toPixel(0, 0), stroke = right + QPoint(40, 20);
+  const int spin = int(Symmetry::Kind::Spin), kaleidoscope = int(Symmetry::Kind::Kaleidoscope);
   QImage loaded(300, 200, QImage::Format_RGB32), beforeFill;
   loaded.fill(Qt::darkCyan);
-  loaded.save(s.dir.filePath("table.png"));
-  std::vector<Row> rows = {{"right click", click(canvas, Qt::RightButton, left),
-                            [](State& t) { t.panel = t.exitPrint = true; }}};
+  loaded.save(dir.filePath("table.png"));
+  std::vector<Row> rows = {
+      {"right click", click(canvas, Qt::RightButton, left), set({{"panel", 1}, {"exitPrint", 1}})}};
   for (int i = 0; i < 8; ++i) {
-    rows.push_back({"pen width " + std::to_string(2 * i + 1), click(p.th[i]),
-                    [i](State& t) { t.thickness = 2 * i + 1; }});
-    rows.push_back({"polygon " + std::to_string(i + 3), click(p.polyg[i]),
-                    [i](State& t) { t.style = 3, t.sides = i + 3; }});
+    rows.push_back(
+        {"pen width " + std::to_string(i), click(p.th[i]), set({{"thickness", 2 * i + 1}})});
+    rows.push_back(
+        {"polygon " + std::to_string(i), click(p.polyg[i]), set({{"style", 3}, {"sides", i + 3}})});
   }
   for (int i = 2; i >= 0; --i) {
-    rows.push_back({"style " + std::to_string(i), click(p.sty[i]), [i](State& t) { t.style = i; }});
-    rows.push_back(
-        {"mirror " + std::to_string(i), click(p.mir[i]), [i](State& t) { t.mirror = i; }});
+    rows.push_back({"style " + std::to_string(i), click(p.sty[i]), set({{"style", i}})});
+    rows.push_back({"mirror " + std::to_string(i), click(p.mir[i]), set({{"mirror", i}})});
   }
-  const auto bar = [](double r, double g, double b) {
-    return [r, g, b](FakePlatform& f) { f.randoms = {float(r), float(g), float(b)}; };
+  const auto randoms = [](float r, float g, float b) {
+    return [r, g, b](FakePlatform& f) { f.randoms = {r, g, b}; };
   };
+  const auto colour = [](Colour c) { return [c](FakePlatform& f) { f.colourAnswers = {c}; }; };
   const std::vector<Row> more = {
-      {"fill", click(p.CmdFill), flip(&State::fill)},
-      {"fill again", click(p.CmdFill), flip(&State::fill)},
-      {"gradient", click(p.CmdGradient), flip(&State::gradient)},
-      {"gradient again", click(p.CmdGradient), flip(&State::gradient)},
-      {"title", click(p.Label1), flip(&State::echo)},
+      {"fill", click(p.CmdFill), flip("fill")},
+      {"fill again", click(p.CmdFill), flip("fill")},
+      {"gradient", click(p.CmdGradient), flip("gradient")},
+      {"gradient again", click(p.CmdGradient), flip("gradient")},
+      {"title", click(p.Label1), flip("echo")},
       {"size bar", click(p.ScrollSize, Qt::LeftButton, {p.ScrollSize->width() - 30, 4}),
-       [](State& t) { t.size += 10; }},
-      {"drawing colour",
-       answer(click(p.CmdSetForeColor), [](FakePlatform& f) { f.colourAnswers = {0x0000ff}; }),
-       [](State& t) { t.fore = 0x0000ff; }},
-      {"colour bar", answer(click(p.cmdColorBar), bar(0.5, 0.25, 0.999)),
-       [](State& t) { t.fore = packColour(128, 64, 255); }},
-      {"colour bar, right", answer(click(p.cmdColorBar, Qt::RightButton), bar(0.1, 0.2, 0.3)),
-       [](State& t) { t.back = packColour(25, 51, 76), t.saved = false; }, plain},
-      {"canvas colour",
-       answer(click(p.CmdSetBackColor), [](FakePlatform& f) { f.colourAnswers = {0x00ff00}; }),
-       [](State& t) { t.back = 0x00ff00; }, plain},
+       set({{"size", 11}})},
+      {"drawing colour", answer(click(p.CmdSetForeColor), colour(0x0000ff)),
+       set({{"fore", 0x0000ff}})},
+      {"colour bar", answer(click(p.cmdColorBar), randoms(0.5f, 0.25f, 0.999f)),
+       set({{"fore", packColour(128, 64, 255)}})},
+      {"colour bar, right",
+       answer(click(p.cmdColorBar, Qt::RightButton), randoms(0.1f, 0.2f, 0.3f)),
+       set({{"back", packColour(25, 51, 76)}, {"saved", 0}}), plain},
+      {"canvas colour", answer(click(p.CmdSetBackColor), colour(0x00ff00)),
+       set({{"back", 0x00ff00}}), plain},
       {"frame", click(p.CmdFrame), nothing,
        drawnAt({{0, 0}, {799, 599}, {2, 300}, {797, 300}, {400, 2}, {400, 597}})},
       {"save",
        answer(click(p.CmdSave),
-              [&s](FakePlatform& f) { f.saveAnswers = {FileChoice(s.dir.filePath("saved.bmp"))}; }),
-       [](State& t) { t.saved = true; }},
+              [&](FakePlatform& f) { f.saveAnswers = {FileChoice(dir.filePath("saved.bmp"))}; }),
+       set({{"saved", 1}})},
       {"load",
        answer(click(p.cmdOpen),
-              [&s](FakePlatform& f) { f.openAnswers = {s.dir.filePath("table.png")}; }),
-       [](State& t) { t.saved = false; },
-       [&](const QImage&, const QImage& after, const State&) {
+              [&](FakePlatform& f) { f.openAnswers = {dir.filePath("table.png")}; }),
+       set({{"saved", 0}}),
+       [&](const QImage&, const QImage& after, State&) {
          return after.copy(0, 0, 300, 200) == loaded && after.pixel(400, 300) == toQRgb(0x00ff00);
        }},
-      {"print", click(p.CmdPrint), [](State& t) { ++t.printed; }},
-      {"spin", click(strip.cmdSpin), [](State& t) { t.kind = int(Symmetry::Kind::Spin); }},
-      {"spin again", click(strip.cmdSpin), [](State& t) { t.kind = 0; }},
-      {"kaleidoscope", click(strip.cmdKaleidoscope),
-       [](State& t) { t.kind = int(Symmetry::Kind::Kaleidoscope); }},
-      {"order up", click(strip.cmdOrderUp), [](State& t) { ++t.order; }},
-      {"order down", click(strip.cmdOrderDown), [](State& t) { --t.order; }},
-      {"rainbow", click(strip.cmdRainbow), flip(&State::rainbow)},
-      {"rainbow again", click(strip.cmdRainbow), flip(&State::rainbow)},
-      {"guides", click(strip.cmdGuides), flip(&State::guides)},
-      {"mirror 1", click(p.mir[1]), [](State& t) { t.mirror = 1, t.kind = 0; }},
+      {"print", click(p.CmdPrint), [](State& t) { ++t["printed"]; }},
+      {"spin", click(strip.cmdSpin), set({{"kind", spin}})},
+      {"spin again", click(strip.cmdSpin), set({{"kind", 0}})},
+      {"kaleidoscope", click(strip.cmdKaleidoscope), set({{"kind", kaleidoscope}})},
+      {"order up", click(strip.cmdOrderUp), set({{"order", 7}})},
+      {"order down", click(strip.cmdOrderDown), set({{"order", 6}})},
+      {"rainbow", click(strip.cmdRainbow), flip("rainbow")},
+      {"rainbow again", click(strip.cmdRainbow), flip("rainbow")},
+      {"guides", click(strip.cmdGuides), flip("guides")},
+      {"mirror 1", click(p.mir[1]), set({{"mirror", 1}, {"kind", 0}})},
       {"move", move(right), nothing},
-      {"key C", key(Qt::Key_C), [&](State& t) { t.centre = pixelOf(right); }},
-      {"centre", click(strip.cmdCentre), [](State& t) { t.centre.reset(); }},
-      {"Ctrl+K", key(Qt::Key_K, Qt::ControlModifier), flip(&State::exitPrint)},
-      {"Ctrl+K again", key(Qt::Key_K, Qt::ControlModifier), flip(&State::exitPrint)},
-      {"key S", key(Qt::Key_S), flip(&State::echo)},
-      {"key /", key(Qt::Key_Slash), flip(&State::clicks)},
+      {"key C", key(Qt::Key_C),
+       set({{"centreX", pixelOf(right).x()}, {"centreY", pixelOf(right).y()}})},
+      {"centre", click(strip.cmdCentre), set({{"centreX", -1}, {"centreY", -1}})},
+      {"Ctrl+K", key(Qt::Key_K, Qt::ControlModifier), flip("exitPrint")},
+      {"Ctrl+K again", key(Qt::Key_K, Qt::ControlModifier), flip("exitPrint")},
+      {"key S", key(Qt::Key_S), flip("echo")},
+      {"key /", key(Qt::Key_Slash), flip("clicks")},
       {"right click without clicks", click(canvas, Qt::RightButton, right), nothing},
-      {"key / again", key(Qt::Key_Slash), flip(&State::clicks)},
-      {"left click", click(canvas, Qt::LeftButton, right), flip(&State::penUp)},
-      {"a stroke", move(right + QPoint(40, 20)), nothing,
-       drawnAt({right + QPoint(40, 20), centre * 2 - right - QPoint(40, 20)})},
-      {"left click again", click(canvas, Qt::LeftButton, right), flip(&State::penUp)},
+      {"key / again", key(Qt::Key_Slash), flip("clicks")},
+      {"left click", click(canvas, Qt::LeftButton, right), flip("penUp")},
+      {"a stroke", move(stroke), nothing, drawnAt({stroke, centre * 2 - stroke})},
+      {"left click again", click(canvas, Qt::LeftButton, right), flip("penUp")},
       {"a move to the clear", move(clear), nothing},
-      {"key Escape", [&] { return beforeFill = s.oracles->picture(), key(Qt::Key_Escape)(); },
+      {"key Escape", [&] { return beforeFill = s.oracles.picture(), s.key(Qt::Key_Escape); },
        nothing, drawnAt({clear, {5, 300}, centre * 2 - clear})},
       {"a move to the loaded picture", move(cyan), nothing},
-      {"middle click", click(canvas, Qt::MiddleButton, cyan), [](State& t) { t.fore = 0x808000; }},
+      {"middle click", click(canvas, Qt::MiddleButton, cyan), set({{"fore", 0x808000}})},
       {"a move back", move(clear), nothing},
-      {"space", key(Qt::Key_Space), [](State& t) { t.fore = packColour(128, 64, 255); }},
+      {"space", key(Qt::Key_Space), set({{"fore", packColour(128, 64, 255)}})},
       {"Backspace", key(Qt::Key_Backspace), nothing, as(&beforeFill)},
       {"Ctrl+Z", key(Qt::Key_Z, Qt::ControlModifier), nothing, changed},
       {"Ctrl+Y", key(Qt::Key_Y, Qt::ControlModifier), nothing, as(&beforeFill)},
       {"Ctrl+Z again", key(Qt::Key_Z, Qt::ControlModifier), nothing, changed},
       {"Ctrl+Shift+Z", key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier), nothing,
        as(&beforeFill)},
-      {"key K", key(Qt::Key_K), [](State& t) { t.kind = int(Symmetry::Kind::Kaleidoscope); }},
-      {"key T", key(Qt::Key_T), [](State& t) { t.kind = int(Symmetry::Kind::Spin); }},
-      {"key +", key(Qt::Key_Plus), [](State& t) { ++t.order; }},
-      {"key =", key(Qt::Key_Equal), [](State& t) { ++t.order; }},
-      {"key -", key(Qt::Key_Minus), [](State& t) { --t.order; }},
-      {"key C again", key(Qt::Key_C), [&](State& t) { t.centre = pixelOf(clear); }},
-      {"key H", key(Qt::Key_H), [](State& t) { t.centre.reset(); }},
-      {"key R", key(Qt::Key_R), flip(&State::rainbow)},
-      {"key G", key(Qt::Key_G), flip(&State::guides)},
+      {"key K", key(Qt::Key_K), set({{"kind", kaleidoscope}})},
+      {"key T", key(Qt::Key_T), set({{"kind", spin}})},
+      {"key +", key(Qt::Key_Plus), set({{"order", 7}})},
+      {"key =", key(Qt::Key_Equal), set({{"order", 8}})},
+      {"key -", key(Qt::Key_Minus), set({{"order", 7}})},
+      {"key C again", key(Qt::Key_C),
+       set({{"centreX", pixelOf(clear).x()}, {"centreY", pixelOf(clear).y()}})},
+      {"key H", key(Qt::Key_H), set({{"centreX", -1}, {"centreY", -1}})},
+      {"key R", key(Qt::Key_R), flip("rainbow")},
+      {"key G", key(Qt::Key_G), flip("guides")},
       {"right click again", click(canvas, Qt::RightButton, right),
-       [](State& t) { t.panel = t.exitPrint = false; }},
+       set({{"panel", 0}, {"exitPrint", 0}})},
   };
   rows.insert(rows.end(), more.begin(), more.end());
   for (const Row& row : rows) {
     State want = stateOf(s);
-    const QImage before = s.oracles->picture();
+    const QImage before = s.oracles.picture();
     row.change(want);
     const auto broken = row.act();
     ASSERT_FALSE(broken) << row.what << ": " << broken.value_or("");
-    EXPECT_EQ(text(stateOf(s)), text(want)) << row.what;
-    EXPECT_TRUE(row.picture(before, s.oracles->picture(), stateOf(s))) << row.what;
+    State now = stateOf(s);
+    EXPECT_EQ(now, want) << row.what;
+    EXPECT_TRUE(row.picture(before, s.oracles.picture(), now)) << row.what;
   }
-  EXPECT_FALSE(s.oracles->finish());
+  EXPECT_FALSE(s.oracles.finish());
 }
