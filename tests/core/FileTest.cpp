@@ -44,11 +44,11 @@ class InFolder : public CoreFixture {
 
 // The dialogs open in the folder used last and propose the last name; a name without ".bmp"
 // is used as typed, and the program's own folder stays. Every pixel saved comes back as the
-// background. PNG is chosen by the filter, or by the name whatever the filter.
+// background.
 TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
   QDir(dir.path()).mkpath("other/sub");
   const QImage drawn = canvas.Image();
-  platform.saveAnswers = {path("other/pic.bmp"), FileChoice(path("other/a"), 1), path("b.png")};
+  platform.saveAnswers = {path("other/pic.bmp")};
   EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
   const FileDialogRequest& save = platform.saveRequests.at(0);
   EXPECT_EQ(save.title + save.filter + save.directory + save.proposedName,
@@ -65,12 +65,6 @@ TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
   EXPECT_TRUE(k.PictureFileName == path("other/sub/copy") &&
               platform.directory == path("other/sub"));
   EXPECT_EQ(canvas.Image(), drawn);
-  for (const QString& png : {path("other/a"), path("b.png")}) {
-    EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
-    QImageReader reader(png);
-    EXPECT_EQ(reader.format(), "png");
-    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), drawn);
-  }
 }
 
 TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
