@@ -10,9 +10,11 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "app/CanvasWidget.h"
 #include "app/FaceButton.h"
@@ -105,6 +107,7 @@ class Oracles {
                               .toImage()
                               .convertToFormat(QImage::Format_RGB32);
     if (auto broken = screenShows(screen, now)) return broken;
+    if (auto broken = names()) return broken;
     return controlsShow(screen);
   }
 
@@ -224,7 +227,25 @@ class Oracles {
            near(qBlue(picture), qBlue(shown));
   }
 
-  std::optional<std::string> controlsShow(const QImage& screen) const {
+  // Assistive tools read every button's name without its mnemonic mark, and the name of a pen
+  // width or polygon button tells the width or the sides it chooses, as its caption does.
+  std::optional<std::string> names() {
+    if (std::exchange(namesRead_, true)) return std::nullopt;
+    const auto name = [](QWidget* w) {
+      return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    for (FaceButton* b : window_.findChildren<FaceButton*>())
+      if (name(b).contains('&')) return b->objectName().toStdString() + " is read with its '&'";
+    const PanelWidgets& p = window_.panel();
+    for (int i = 0; i < 8; ++i)
+      if (!name(p.th[i]).contains(QString::number(2 * i + 1)) ||
+          !name(p.polyg[i]).contains(QString::number(i + 3)) ||
+          !p.polyg[i]->text().contains(QString::number(i + 3)))
+        return "a pen width or polygon button is named for another";
+    return std::nullopt;
+  }
+
+  std::optional<std::string> controlsShow(const QImage& screen) {
     const PanelWidgets& p = window_.panel();
     const SymmetryStrip& s = *window_.symmetryStrip();
     const bool shown = p.MainFrame->isVisible();
@@ -293,4 +314,5 @@ class Oracles {
   Autosaver exact_, sliced_;
   double clock_ = 0;
   std::set<std::size_t> seen_;
+  bool namesRead_ = false;
 };
