@@ -198,8 +198,11 @@ TEST(Oracles, HoldAfterEveryActionOfARandomRun) {
   const std::vector<Action> list = randomActions(seed, 400);
   const auto broken = runActions(list);
   if (!broken) return;
+  // KALYRA_ORACLE_SHRINK=0 skips the search, where only whether it fails counts.
+  const bool search = qEnvironmentVariable("KALYRA_ORACLE_SHRINK") != "0";
   std::string shortest;
-  for (const Action& a : shrink(list, broken->first)) shortest += describe(a) + " ";
+  for (const Action& a : search ? shrink(list, broken->first) : shrink({}, 0))
+    shortest += describe(a) + " ";
   ADD_FAILURE() << broken->second << " after action " << broken->first << " of the run with seed "
                 << seed << "; the shortest list that still fails: " << shortest;
 }
