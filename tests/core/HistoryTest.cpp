@@ -2,6 +2,7 @@
 
 #include "core/CoreFixture.h"
 #include "files/PictureFile.h"
+#include "history/HistoryKeys.h"
 
 // What the canvas shows and what a repaint of its background would bring back.
 using Shown = std::tuple<QImage, Colour, bool>;
@@ -25,6 +26,49 @@ class Histories : public CoreFixture {
   }
   QTemporaryDir dir;
 };
+
+// Every kind of change is one step: undone one by one back to the start and redone one by one
+// to the end, with both redo keys, the canvas shows exactly each state it went through,
+// background colour and background picture included. A change after undoing drops what was
+// undone; undo lifts a pen that is down.
+TEST_F(Histories, EveryKindOfChangeIsOneStepUndoneAndRedoneInOrder) {
+  platform.openAnswers = {picture("load.png", Qt::green)};
+  platform.colourAnswers = {0x800000};
+  platform.randoms = {0.5f, 0.25f, 0.75f};
+  const std::function<void()> actions[] = {
+      [&] { stroke(-100, -300); },
+      [&] { k.sty_Click(1), stroke(100, 100), k.sty_Click(0); },  // a stamp of squares
+      [&] { fillAt(-10, -10, Yellow); },
+      [&] { canvas.ForeColor = Red, k.CmdFrame_Click(); },
+      [&] { k.cmdOpen_Click(); },
+      [&] { stroke(0, 0); },
+      [&] { k.Canvas_KeyPress(8); },  // Backspace: the stroke goes as a step of its own
+      [&] { k.CmdSetBackColor_Click(); },
+      [&] { stroke(50, -50); },
+      [&] { k.cmdColorBar_MouseDown(2, 0, 0, 0); }};
+  std::vector<Shown> states{shown()};
+  for (const auto& act : actions) {
+    act();
+    states.push_back(shown());
+    ASSERT_NE(states.back(), states[states.size() - 2]) << states.size();
+  }
+  for (std::size_t i = states.size() - 1; i > 0; --i) {
+    k.Canvas_KeyPress(UndoKey);
+    EXPECT_TRUE(shown() == states[i - 1]) << i;
+  }
+  k.Canvas_KeyPress(UndoKey);  // nothing older: nothing changes
+  EXPECT_TRUE(shown() == states[0]);
+  for (std::size_t i = 1; i < states.size(); ++i) {
+    k.Canvas_KeyPress(i % 2 ? RedoKey : ShiftedRedoKey);
+    EXPECT_TRUE(shown() == states[i]) << i;
+  }
+  k.Canvas_KeyPress(UndoKey);
+  k.Canvas_MouseDown(1, 0, 0, 0);
+  k.Canvas_KeyPress(UndoKey);
+  EXPECT_TRUE(k.PenUp && shown() == states[states.size() - 3]);
+  stroke(-200, 200);
+  EXPECT_EQ(k.history.redoSteps(), 0u);
+}
 
 // A step keeps only the tiles it changed, however little of them, a hundred steps and more are
 // kept, and past the budget the oldest go first.

@@ -6,6 +6,7 @@
 #include "interaction/FloodFill.h"
 
 namespace {
+constexpr int Left = 1, Right = 2, Middle = 4;
 constexpr Colour Blue = 0xff0000;
 
 // The obvious fill, one pixel at a time: the oracle for the scanline fill.
@@ -21,6 +22,44 @@ QImage referenceFill(QImage image, QPoint start, QRgb surface, QRgb paint) {
   return image;
 }
 }  // namespace
+
+class Presses : public CoreFixture {
+ protected:
+  // A press acts at the pointer of the last move, never where it is reported.
+  void press(int button) { k.Canvas_MouseDown(button, 0, 333, 222); }
+  bool panelShown() const { return k.view.isVisible(Control::cmdColorBar); }
+};
+
+// Left toggles the pen (snapshot only when putting it down), right toggles the panel. With
+// clicks switched off ('/'), left and right do nothing, but the middle button still picks and
+// fill mode still fills; a fill never touches the pen.
+TEST_F(Presses, LeftTogglesThePenRightTogglesThePanelMiddlePicksInFillModeLeftFills) {
+  press(Left);
+  ASSERT_TRUE(!k.PenUp && !k.Undo.isNull());
+  k.Canvas_MouseMove(0, 0, 50, 10);
+  const QImage before = k.Undo.copy();
+  press(Left);
+  EXPECT_TRUE(k.PenUp && !k.StrokeStarted && k.Undo == before && canvas.Image() != before);
+  penDown();
+  press(Right);  // shown: the pen is lifted
+  EXPECT_TRUE(panelShown() && k.PenUp);
+  penDown();
+  press(Right);  // hidden: a drawing in progress goes on over the whole screen
+  EXPECT_TRUE(!panelShown() && !k.PenUp && !k.view.canvasFocusRequested);
+  k.Canvas_KeyPress('/');
+  press(Left), press(Right);
+  EXPECT_TRUE(!k.PenUp && k.Undo == before && !panelShown());
+  canvas.setBackColor(Yellow);
+  press(Middle);  // the gradient goes on from the colour picked
+  EXPECT_TRUE(canvas.ForeColor == Yellow && k.GreenValue == 255);
+  k.CmdFill_Click();
+  press(Left);
+  k.Canvas_KeyPress('/');
+  press(Left);
+  EXPECT_TRUE(canvas.fills.size() == 16u && !k.PenUp && k.ClicksOn == 1);
+  k.Canvas_KeyPress(11), k.ShowPanel();  // Ctrl+K: Exit and Print leave the panel
+  EXPECT_FALSE(k.view.isVisible(Control::CmdExit) || k.view.isVisible(Control::CmdPrint));
+}
 
 // Winding corridors, clutter with one-pixel regions and regions touching every edge, widths on and
 // off whole words of 64 pixels, starts in corners and on edges: pixels, alpha bytes included, and
