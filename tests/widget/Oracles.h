@@ -70,6 +70,9 @@ class Oracles {
               platform_.saveAnswers.front();
     if (saving_) savedFile_ = *platform_.saveAnswers.front();
     backspace_ = canvas && key == 8;
+    wasShown_ = p.MainFrame->isVisible(), wasUp_ = k_.PenUp;
+    undoing_ = canvas && key == UndoKey;
+    redoing_ = canvas && (key == RedoKey || key == ShiftedRedoKey);
     const bool drawingKey =
         key == 8 || key == 27 || key == UndoKey || key == RedoKey || key == ShiftedRedoKey;
     mayDraw_ = takesSnapshot_ || (canvas && (drawingKey || !k_.PenUp));
@@ -83,6 +86,17 @@ class Oracles {
     if (takesSnapshot_) snapshot_ = before_;
     if (backspace_ && now != snapshot_.value_or(before_))
       return "Backspace did not put back the picture from before the last change";
+    // Showing the panel lifts the pen; hiding it leaves a drawing pen down.
+    const bool shown = window_.panel().MainFrame->isVisible();
+    if (shown != wasShown_ && k_.PenUp != (shown || wasUp_))
+      return "showing or hiding the panel did the wrong thing to the pen";
+    // A change after undoing drops the steps undone: nothing is left to redo.
+    if (redoing_ && changedSinceUndo_ && now != before_)
+      return "a redo brought back a step that a change since had dropped";
+    if (undoing_)
+      changedSinceUndo_ = false;
+    else if (!redoing_ && now != before_)
+      changedSinceUndo_ = true;
     if (saving_ && saved) {
       saved_ = now;
       const PictureRead read = readPicture(savedFile_.name);
@@ -310,7 +324,8 @@ class Oracles {
   std::optional<QImage> snapshot_;
   FileChoice savedFile_;
   bool wasSaved_ = true, takesSnapshot_ = false, saving_ = false, backspace_ = false,
-       mayDraw_ = false;
+       mayDraw_ = false, wasShown_ = false, wasUp_ = true, undoing_ = false, redoing_ = false,
+       changedSinceUndo_ = true;
   Autosaver exact_, sliced_;
   double clock_ = 0;
   std::set<std::size_t> seen_;
