@@ -43,6 +43,7 @@ const KeyStroke Keys[] = {
 };
 constexpr int KeyCount = int(std::size(Keys));
 constexpr int Clickables = 44;  // as many as RandomUser::controls lists
+const int Dialogs[] = {24, 25, 26, 27, 29, 30, 30, 30, 31};  // their places in that list
 const Colour Answers[] = {0x0000ff, 0x00ff00, 0x804020, White, Black};
 
 std::string describe(const Action& a) {
@@ -157,8 +158,10 @@ std::vector<Action> randomActions(unsigned seed, int count) {
       list.push_back({Action::Press, pick(10) < 6 ? 0 : pick(3), 0});
     else if (roll < 63)
       list.push_back({Action::Key, pick(KeyCount), 0});
-    else if (roll < 93)
+    else if (roll < 83)
       list.push_back({Action::Control, pick(Clickables), pick(60)});
+    else if (roll < 93)  // the controls with dialogs, Save most: names decide the format
+      list.push_back({Action::Control, Dialogs[pick(int(std::size(Dialogs)))], pick(60)});
     else
       list.push_back({Action::UndoRedo, pick(6), pick(2)});
   }
@@ -321,6 +324,15 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
   const auto randoms = [](float r, float g, float b) {
     return [r, g, b](FakePlatform& f) { f.randoms = {r, g, b}; };
   };
+  // A loaded picture sits at the top left over the canvas colour; the canvas colour, set in any
+  // way, clears it.
+  const auto load = answer(click(p.cmdOpen),
+                           [&](FakePlatform& f) { f.openAnswers = {dir.filePath("table.png")}; });
+  const auto loadedOver = [&](Colour back) -> Picture {
+    return [&, back](const QImage&, const QImage& after, State&) {
+      return after.copy(0, 0, 300, 200) == loaded && after.pixel(400, 300) == toQRgb(back);
+    };
+  };
   const auto colour = [](Colour c) { return [c](FakePlatform& f) { f.colourAnswers = {c}; }; };
   const std::vector<Row> more = {
       {"fill", click(p.CmdFill), flip("fill")},
@@ -334,9 +346,11 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
        set({{"fore", 0x0000ff}})},
       {"colour bar", answer(click(p.cmdColorBar), randoms(0.5f, 0.25f, 0.999f)),
        set({{"fore", packColour(128, 64, 255)}})},
+      {"load over white", load, set({{"saved", 0}}), loadedOver(White)},
       {"colour bar, right",
        answer(click(p.cmdColorBar, Qt::RightButton), randoms(0.1f, 0.2f, 0.3f)),
-       set({{"back", packColour(25, 51, 76)}, {"saved", 0}}), plain},
+       set({{"back", packColour(25, 51, 76)}}), plain},
+      {"load again", load, nothing, loadedOver(packColour(25, 51, 76))},
       {"canvas colour", answer(click(p.CmdSetBackColor), colour(0x00ff00)),
        set({{"back", 0x00ff00}}), plain},
       {"frame", click(p.CmdFrame), nothing,
@@ -345,13 +359,7 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
        answer(click(p.CmdSave),
               [&](FakePlatform& f) { f.saveAnswers = {FileChoice(dir.filePath("saved.bmp"))}; }),
        set({{"saved", 1}})},
-      {"load",
-       answer(click(p.cmdOpen),
-              [&](FakePlatform& f) { f.openAnswers = {dir.filePath("table.png")}; }),
-       set({{"saved", 0}}),
-       [&](const QImage&, const QImage& after, State&) {
-         return after.copy(0, 0, 300, 200) == loaded && after.pixel(400, 300) == toQRgb(0x00ff00);
-       }},
+      {"load", load, set({{"saved", 0}}), loadedOver(0x00ff00)},
       {"print", click(p.CmdPrint), [](State& t) { ++t["printed"]; }},
       {"spin", click(strip.cmdSpin), set({{"kind", spin}})},
       {"spin again", click(strip.cmdSpin), set({{"kind", 0}})},
