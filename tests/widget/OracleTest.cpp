@@ -115,12 +115,13 @@ class RandomUser : public Session {
     platform.colourAnswers = {answer % 6 == 5 ? std::nullopt : std::optional(Answers[answer % 6])};
     platform.openAnswers = {files[std::size_t(answer) % files.size()]};
     platform.saveAnswers.clear();
-    if (w == panel.CmdSave && answer % 6 != 5) {
-      const char* endings[] = {".bmp", ".png", "", ".PNG", ""};
-      const int filters[] = {1, 0, 1, 0, 0};  // 1: the PNG filter
-      files.push_back(dir.filePath(QStringLiteral("saved%1").arg(files.size())) +
-                      endings[answer % 6]);
-      platform.saveAnswers = {FileChoice(files.back(), filters[answer % 6])};
+    if (w == panel.CmdSave && answer % 7 != 5) {  // 6: into a folder that is not there
+      const char* endings[] = {".bmp", ".png", "", ".PNG", "", "", ".png"};
+      const int filters[] = {1, 0, 1, 0, 0, 0, 0};  // 1: the PNG filter
+      const QString folder = answer % 7 == 6 ? QStringLiteral("missing/") : QString();
+      files.push_back(dir.filePath(folder + QStringLiteral("saved%1").arg(files.size())) +
+                      endings[answer % 7]);
+      platform.saveAnswers = {FileChoice(files.back(), filters[answer % 7])};
     }
     const bool right = i > 0 && all[i - 1] == w;  // the colour bar's second entry
     const QPoint at =

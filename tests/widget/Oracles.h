@@ -97,19 +97,19 @@ class Oracles {
       changedSinceUndo_ = false;
     else if (!redoing_ && now != before_)
       changedSinceUndo_ = true;
+    const PictureRead read = saving_ ? readPicture(savedFile_.name) : PictureRead{};
+    const bool written = read.picture && read.picture->convertToFormat(QImage::Format_RGB32) == now;
+    if (saving_ && saved != written)
+      return saved ? "counted as saved, but the file does not read back as the picture"
+                   : "Save Picture did not count the picture it wrote as saved";
     if (saving_ && saved) {
       saved_ = now;
-      const PictureRead read = readPicture(savedFile_.name);
-      if (!read.picture || read.picture->convertToFormat(QImage::Format_RGB32) != now)
-        return "the saved file does not read back as the picture";
       // The name's ending decides the format, and only without one the dialog's filter.
       const QString ending = QFileInfo(savedFile_.name).suffix().toLower();
       const bool png = ending == "png" || (ending != "bmp" && savedFile_.filter == 1);
       QFile file(savedFile_.name);
       if (!file.open(QIODevice::ReadOnly) || file.read(2) != (png ? "\x89P" : "BM"))
         return "the picture was saved in the wrong format";
-    } else if (saving_) {
-      return "Save Picture did not count the picture as saved";
     }
     if (saved && now != saved_) return "counted as saved, but the picture is not the file saved";
     if (!mayDraw_ && !saving_ && saved != wasSaved_)
