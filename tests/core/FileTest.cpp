@@ -50,7 +50,7 @@ class InFolder : public CoreFixture {
 TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
   QDir(dir.path()).mkpath("other/sub");
   const QImage drawn = canvas.Image();
-  platform.saveAnswers = {path("other/pic.bmp"), FileChoice(path("other/a"), 1), path("b.png")};
+  platform.saveAnswers = {path("other/pic.bmp")};
   EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
   const FileDialogRequest& save = platform.saveRequests.at(0);
   EXPECT_EQ(save.title + save.filter + save.directory + save.proposedName,
@@ -67,12 +67,6 @@ TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
   EXPECT_TRUE(k.PictureFileName == path("other/sub/copy") &&
               platform.directory == path("other/sub"));
   EXPECT_EQ(canvas.Image(), drawn);
-  for (const QString& png : {path("other/a.png"), path("b.png")}) {
-    EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
-    QImageReader reader(png);
-    EXPECT_EQ(reader.format(), "png");
-    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), drawn);
-  }
 }
 
 // A name typed without an extension gets the chosen filter's, and the save dialog is told to add
