@@ -37,7 +37,8 @@
 // - "saved" means the picture is the one last saved, which reads back the same, and an action
 //   that draws nothing keeps it;
 // - the autosave, written after the action, holds the picture and its background colour, and a
-//   slow autosave never holds a picture that never was.
+//   slow autosave, which hands over what it copied in one sweep round the canvas while the
+//   drawing goes on, holds in each tile what that tile showed at some moment.
 // Undo and redo are checked by `undoRedo`, which presses the keys itself.
 class Oracles {
  public:
@@ -47,10 +48,10 @@ class Oracles {
         platform_(platform),
         start_(picture()),
         saved_(start_),
-        exact_(dir_.filePath("exact.png"), {0, 0, 1 << 20}),
+        exact_(dir_.filePath("exact.png"), {0, 0, 1 << 20, 1e9}),
         sliced_(dir_.filePath("sliced.png"), {0, 0, 5}) {
     exact_.tick(surface(), true, 0), sliced_.tick(surface(), true, 0);
-    seen_.insert(hashOf(start_));
+    see(start_);
   }
 
   // Before an action on `target` (a key code when it is a key, 0 otherwise).
@@ -97,24 +98,28 @@ class Oracles {
       changedSinceUndo_ = false;
     else if (!redoing_ && now != before_)
       changedSinceUndo_ = true;
-    const PictureRead read = saving_ ? readPicture(savedFile_.name) : PictureRead{};
+    // A name typed without an ending gets the chosen filter's.
+    QString name = savedFile_.name;
+    if (saving_ && QFileInfo(name).suffix().isEmpty())
+      name += savedFile_.filter == 1 ? ".png" : ".bmp";
+    const PictureRead read = saving_ ? readPicture(name) : PictureRead{};
     const bool written = read.picture && read.picture->convertToFormat(QImage::Format_RGB32) == now;
     if (saving_ && saved != written)
       return saved ? "counted as saved, but the file does not read back as the picture"
                    : "Save Picture did not count the picture it wrote as saved";
     if (saving_ && saved) {
       saved_ = now;
-      // The name's ending decides the format, and only without one the dialog's filter.
-      const QString ending = QFileInfo(savedFile_.name).suffix().toLower();
+      // The name's ending decides the format, and only an ending of neither kind the filter.
+      const QString ending = QFileInfo(name).suffix().toLower();
       const bool png = ending == "png" || (ending != "bmp" && savedFile_.filter == 1);
-      QFile file(savedFile_.name);
+      QFile file(name);
       if (!file.open(QIODevice::ReadOnly) || file.read(2) != (png ? "\x89P" : "BM"))
         return "the picture was saved in the wrong format";
     }
     if (saved && now != saved_) return "counted as saved, but the picture is not the file saved";
     if (!mayDraw_ && !saving_ && saved != wasSaved_)
       return "an action that draws nothing changed whether the picture counts as saved";
-    seen_.insert(hashOf(now));
+    see(now);
     if (auto broken = autosaved(now, saved)) return broken;
     const QImage screen = window_.screen()
                               ->grabWindow(window_.winId())
@@ -166,8 +171,8 @@ class Oracles {
     if (saved && QFile::exists(file)) return "the autosave of a saved picture stayed";
     if (saved) return std::nullopt;
     Surface next(surface().pixelSize());
-    if (!recoverAtStart(next, platform_, file, true) || next.Image() != picture() ||
-        next.BackColor() != surface().BackColor())
+    if (!recoverAtStart(next, platform_, Autosaver::read(file), file, true) ||
+        next.Image() != picture() || next.BackColor() != surface().BackColor())
       return "the autosave at the end did not bring back the picture";
     return std::nullopt;
   }
@@ -186,8 +191,25 @@ class Oracles {
     if (m & Qt::ControlModifier && key == Qt::Key_Y) return RedoKey;
     return 0;
   }
-  static std::size_t hashOf(const QImage& image) {
-    return qHashBits(image.constBits(), std::size_t(image.sizeInBytes()));
+  static std::vector<std::pair<int, std::size_t>> tileHashes(const QImage& image) {
+    std::vector<std::pair<int, std::size_t>> hashes;
+    constexpr int Side = Surface::TileSide;
+    for (int top = 0, t = 0; top < image.height(); top += Side) {
+      for (int left = 0; left < image.width(); left += Side, ++t) {
+        const QImage tile = image.copy(left, top, Side, Side);
+        hashes.emplace_back(t, qHashBits(tile.constBits(), std::size_t(tile.sizeInBytes())));
+      }
+    }
+    return hashes;
+  }
+  void see(const QImage& image) {
+    for (const auto& tile : tileHashes(image)) seen_.insert(tile);
+  }
+  bool seenTileByTile(const QImage& image) const {
+    for (const auto& tile : tileHashes(image)) {
+      if (!seen_.contains(tile)) return false;
+    }
+    return true;
   }
 
   std::optional<std::string> autosaved(const QImage& now, bool saved) {
@@ -198,8 +220,8 @@ class Oracles {
     if (!saved && (!exact || exact->pixels != now || exact->backColor != surface().BackColor()))
       return "the autosave does not hold the picture and its background colour";
     const auto sliced = Autosaver::read(dir_.filePath("sliced.png"));
-    if (sliced && !seen_.contains(hashOf(sliced->pixels)))
-      return "the slow autosave holds a picture that never was";
+    if (sliced && !seenTileByTile(sliced->pixels))
+      return "the slow autosave holds a tile that never was";
     return std::nullopt;
   }
 
@@ -215,13 +237,14 @@ class Oracles {
         painter.fillRect(QRect(w->mapTo(&window_, QPoint()), w->size()), Qt::white);
     painter.end();
     const bool guides = k_.symmetry.guides;
+    const bool pattern = k_.symmetry.kind() == Symmetry::Kind::Pattern;
     int differ = 0;
     for (int y = 0; y < now.height(); ++y) {
       const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
       const auto* b = reinterpret_cast<const QRgb*>(now.constScanLine(y));
       for (int x = 0; x < now.width(); ++x) {
         if (a[x] == b[x] || covered.constScanLine(y)[x]) continue;
-        if (!guides || !towardsGrey(b[x], a[x]))
+        if (!guides || !(pattern ? blendsOver(b[x], a[x]) : towardsGrey(b[x], a[x])))
           return "the screen does not show the picture at " + std::to_string(x) + "," +
                  std::to_string(y);
         ++differ;
@@ -230,6 +253,13 @@ class Oracles {
     if (guides && differ == 0 && !k_.symmetry.guideAngles(k_.MirrorMode).empty())
       return "the guides do not show";
     return std::nullopt;
+  }
+  // A pattern's guides are coloured, and at most two thirds opaque where several cross: they
+  // never move a component further than that share of the way to a colour.
+  static bool blendsOver(QRgb picture, QRgb shown) {
+    const auto near = [](int p, int s) { return std::abs(s - p) <= 2 * 255 / 3 + 2; };
+    return near(qRed(picture), qRed(shown)) && near(qGreen(picture), qGreen(shown)) &&
+           near(qBlue(picture), qBlue(shown));
   }
   // Faint grey lines over `picture`, crossing or not, move each component towards 128, never
   // past it.
@@ -328,6 +358,6 @@ class Oracles {
        changedSinceUndo_ = true;
   Autosaver exact_, sliced_;
   double clock_ = 0;
-  std::set<std::size_t> seen_;
+  std::set<std::pair<int, std::size_t>> seen_;
   bool namesRead_ = false;
 };
