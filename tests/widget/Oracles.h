@@ -20,6 +20,7 @@
 #include "app/FaceButton.h"
 #include "app/Layout.h"
 #include "app/MainWindow.h"
+#include "app/PatternChooser.h"
 #include "app/SymmetryStrip.h"
 #include "files/PictureFile.h"
 #include "history/Autosaver.h"
@@ -299,7 +300,8 @@ class Oracles {
         if (w->isVisible() != (shown && (!exitPrint || k_.ExitPrintShown)))
           return w->objectName().toStdString() + " does not show and hide with the panel";
     }
-    if (s.isVisible() != shown) return "the strip does not show and hide with the panel";
+    if (s.isVisible() != shown || window_.patternChooser()->isVisible() != shown)
+      return "the strip or the chooser does not show and hide with the panel";
     const auto face = [&](const FaceButton* b) {
       return screen.pixelColor(b->mapTo(&window_, QPoint(4, 4)));
     };
@@ -330,6 +332,12 @@ class Oracles {
           {s.cmdRainbow, k_.symmetry.rainbow, false},
           {s.cmdGuides, k_.symmetry.guides, false}})
       if (auto broken = marked(b, on, tells)) return broken;
+    const bool pattern = kind == Symmetry::Kind::Pattern;
+    for (const FaceButton* b : window_.patternChooser()->cmdPattern)  // pictures, marked round
+      if (b->isMarked() !=
+          (pattern &&
+           b == window_.patternChooser()->cmdPattern[std::size_t(k_.symmetry.pattern().index())]))
+        return b->objectName().toStdString() + " shows the wrong mark";
     const QColor drawing = toQColor(surface().ForeColor);
     if (p.cmdColorBar->face() != drawing || (shown && face(p.cmdColorBar) != drawing))
       return "the colour bar does not show the drawing colour";

@@ -85,20 +85,13 @@ TEST_F(PanelTest, ThePanelShowsWhatItsHandlersLeftAndExitEndsTheProgram) {
 
 using LayoutTest = WindowTest;
 
-// The window starts white, focused, panel hidden. A stroke runs under the pointer, with its eight
-// copies. At 96 DPI 15 twips make a pixel, relative to each
-// control's container; panel controls lie above the canvas, the frame below the rest. The faces
-// are the buttons' own painting, whatever the style does with palettes.
-TEST_F(LayoutTest, StartsWhiteDrawsUnderThePointerAndShowsThePanelAsLaidOut) {
+// The window starts white, focused, panel hidden (where a stroke lands is the control table's
+// and the end-to-end tests'). At 96 DPI 15 twips make a pixel, relative to each control's
+// container; panel controls lie above the canvas, the frame below the rest. The faces are the
+// buttons' own painting, whatever the style does with palettes.
+TEST_F(LayoutTest, StartsWhiteAndShowsThePanelAsLaidOut) {
   EXPECT_TRUE(panelIs(false) && QApplication::focusWidget() == canvas);
   EXPECT_TRUE(canvas->grab().toImage().pixelColor(1023, 767) == Qt::white);
-  move({500, 500});
-  tap(Qt::LeftButton, {500, 500});
-  for (const QPoint p : {QPoint(600, 300), QPoint(640, 320)}) move(p);
-  const QImage& picture = window.surface().Image();
-  for (const QPoint p : {QPoint(600, 300), QPoint(640, 320), QPoint(1024 - 640, 768 - 320),
-                         QPoint(640, 768 - 320), QPoint(1024 - 600, 300)})
-    EXPECT_EQ(picture.pixel(p), qRgb(255, 0, 0)) << p.x() << "," << p.y();
 
   EXPECT_TRUE(panel.CmdFill->geometry() == QRect(8, 288, 257, 33) &&
               panel.th[7]->geometry() == QRect(232, 136, 33, 25) &&
