@@ -46,7 +46,7 @@ const KeyStroke Keys[] = {
     {Qt::Key_P, {}},
 };
 constexpr int KeyCount = int(std::size(Keys));
-constexpr int Clickables = 44;  // as many as RandomUser::controls lists
+constexpr int Clickables = 45;  // as many as RandomUser::controls lists
 const int Dialogs[] = {24, 25, 26, 27, 29, 30, 30, 30, 31};  // their places in that list
 const Colour Answers[] = {0x0000ff, 0x00ff00, 0x804020, White, Black};
 
@@ -99,7 +99,7 @@ class RandomUser : public Session {
                 panel.CmdSave,     panel.CmdPrint,    panel.Label1,          panel.ScrollSize,
                 panel.txtRed,      panel.txtGreen,    panel.txtBlue,         s.cmdSpin,
                 s.cmdKaleidoscope, s.cmdOrderDown,    s.cmdOrderUp,          s.cmdRainbow,
-                s.cmdGuides,       s.cmdCentre});
+                s.cmdGuides,       s.cmdCentre,       panel.cmdColorBar});
     return all;
   }
 
@@ -127,10 +127,13 @@ class RandomUser : public Session {
                       endings[answer % 7]);
       platform.saveAnswers = {FileChoice(files.back(), filters[answer % 7])};
     }
-    const bool right = i > 0 && all[i - 1] == w;  // the colour bar's second entry
+    // The colour bar's second entry is its right button, its last its middle one.
+    const Qt::MouseButton button = i + 1 == all.size()        ? Qt::MiddleButton
+                                   : i > 0 && all[i - 1] == w ? Qt::RightButton
+                                                              : Qt::LeftButton;
     const QPoint at =
         w == panel.ScrollSize ? QPoint(answer % 2 ? w->width() - 30 : 30, 4) : QPoint();
-    if (auto broken = press(w, right ? Qt::RightButton : Qt::LeftButton, at)) return broken;
+    if (auto broken = press(w, button, at)) return broken;
     if (!qobject_cast<StepBox*>(w)) return std::nullopt;
     const char* typed[] = {"7", "x", "2000", "-3"};
     QTest::keyClicks(w, typed[answer % 4]);
@@ -355,6 +358,7 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
       {"colour bar, right",
        answer(click(p.cmdColorBar, Qt::RightButton), randoms(0.1f, 0.2f, 0.3f)),
        set({{"back", packColour(25, 51, 76)}}), plain},
+      {"colour bar, middle", click(p.cmdColorBar, Qt::MiddleButton), nothing},
       {"load again", load, nothing, loadedOver(packColour(25, 51, 76))},
       {"canvas colour", answer(click(p.CmdSetBackColor), colour(0x00ff00)),
        set({{"back", 0x00ff00}}), plain},

@@ -35,8 +35,8 @@
 // - every mark, caption, face, text and accessible state of the panel and the strip agrees with
 //   the program's state, and the controls show and hide together;
 // - Backspace puts back the picture from before the last change;
-// - "saved" means the picture is the one last saved, which reads back the same, and an action
-//   that draws nothing keeps it;
+// - only a drawing action changes the picture; "saved" means the picture is the one last saved,
+//   which reads back the same, and an action that draws nothing keeps it;
 // - the autosave, written after the action, holds the picture and its background colour, and a
 //   slow autosave, which hands over what it copied in one sweep round the canvas while the
 //   drawing goes on, holds in each tile what that tile showed at some moment.
@@ -73,6 +73,7 @@ class Oracles {
     if (saving_) savedFile_ = *platform_.saveAnswers.front();
     backspace_ = canvas && key == 8;
     wasShown_ = p.MainFrame->isVisible(), wasUp_ = k_.PenUp;
+    toggles_ = (canvas && button == Qt::RightButton) || key == PanelKey;
     undoing_ = canvas && key == UndoKey;
     redoing_ = canvas && (key == RedoKey || key == ShiftedRedoKey);
     const bool drawingKey =
@@ -88,8 +89,10 @@ class Oracles {
     if (takesSnapshot_) snapshot_ = before_;
     if (backspace_ && now != snapshot_.value_or(before_))
       return "Backspace did not put back the picture from before the last change";
-    // Showing the panel lifts the pen; hiding it leaves a drawing pen down.
+    // Only a right press on the canvas or the panel's key shows or hides the panel. Showing it
+    // lifts the pen; hiding it leaves a drawing pen down.
     const bool shown = window_.panel().MainFrame->isVisible();
+    if (shown != wasShown_ && !toggles_) return "the panel showed or hid without being asked";
     if (shown != wasShown_ && k_.PenUp != (shown || wasUp_))
       return "showing or hiding the panel did the wrong thing to the pen";
     // A change after undoing drops the steps undone: nothing is left to redo.
@@ -118,6 +121,8 @@ class Oracles {
         return "the picture was saved in the wrong format";
     }
     if (saved && now != saved_) return "counted as saved, but the picture is not the file saved";
+    if (!mayDraw_ && now != before_)
+      return "the picture changed under an action that draws nothing";
     if (!mayDraw_ && !saving_ && saved != wasSaved_)
       return "an action that draws nothing changed whether the picture counts as saved";
     see(now);
@@ -184,7 +189,9 @@ class Oracles {
   const Surface& surface() const { return window_.surface(); }
 
  private:
+  static constexpr int PanelKey = -1;
   static int keyCode(Qt::Key key, Qt::KeyboardModifiers m) {
+    if (key == Qt::Key_F10 || key == Qt::Key_Menu) return PanelKey;
     if (key == Qt::Key_Backspace) return 8;
     if (key == Qt::Key_Escape) return 27;
     if (m & Qt::ControlModifier && key == Qt::Key_Z)
@@ -363,7 +370,7 @@ class Oracles {
   FileChoice savedFile_;
   bool wasSaved_ = true, takesSnapshot_ = false, saving_ = false, backspace_ = false,
        mayDraw_ = false, wasShown_ = false, wasUp_ = true, undoing_ = false, redoing_ = false,
-       changedSinceUndo_ = true;
+       changedSinceUndo_ = true, toggles_ = false;
   Autosaver exact_, sliced_;
   double clock_ = 0;
   std::set<std::pair<int, std::size_t>> seen_;

@@ -41,24 +41,10 @@ TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsWithinReason) {
 
 using PanelTest = WindowTest;
 
-// Presses on the panel belong to the panel and never toggle it. A click on a step box takes the
-// keyboard, a click on a button gives it back to the canvas, the size bar leaves it where it is;
-// Exit ends the program.
+// A click on a step box takes the keyboard, a click on a button gives it back to the canvas, the
+// size bar leaves it where it is; Exit ends the program.
 TEST_F(PanelTest, ThePanelShowsWhatItsHandlersLeftAndExitEndsTheProgram) {
   tap(Qt::RightButton);
-  EXPECT_TRUE(panelIs(true));
-  for (QWidget* w :
-       {(QWidget*)panel.cmdColorBar, (QWidget*)panel.CmdGradient, (QWidget*)panel.ScrollSize,
-        (QWidget*)panel.txtRed, (QWidget*)panel.MainFrame, (QWidget*)panel.Label1}) {
-    // The middle button on the colour bar only lifts the pen; the canvas stays white.
-    QTest::mouseClick(w, w == panel.cmdColorBar ? Qt::MiddleButton : Qt::RightButton, {}, {2, 2});
-    EXPECT_TRUE(panelIs(true) && window.surface().Image().pixel(0, 0) == ~0u)
-        << qPrintable(w->objectName());
-  }
-  tap(Qt::RightButton);
-  EXPECT_TRUE(panelIs(false));
-  tap(Qt::RightButton);
-
   click(panel.txtRed);
   ASSERT_EQ(QApplication::focusWidget(), panel.txtRed);
   QTest::keyClicks(panel.txtRed, "x");
