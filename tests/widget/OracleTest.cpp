@@ -6,6 +6,7 @@
 #include <map>
 #include <random>
 
+#include "app/PatternChooser.h"
 #include "canvas/Numbers.h"
 #include "widget/WindowFixture.h"
 
@@ -246,7 +247,10 @@ State stateOf(Session& s) {
           {"centreY", centre ? centre->y() : -1},
           {"fore", s.window.surface().ForeColor},
           {"back", s.window.surface().BackColor()},
-          {"printed", int(s.platform.printed.size())}};
+          {"printed", int(s.platform.printed.size())},
+          {"pattern", k.symmetry.pattern().index()},
+          {"cell", k.symmetry.pattern().cell().width()},
+          {"cellHeight", k.symmetry.pattern().cell().height()}};
 }
 
 using Picture = std::function<bool(const QImage& before, const QImage& after, State&)>;
@@ -313,7 +317,9 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
   };
   const QPoint left{500, 200}, right{700, 400}, clear{600, 150}, cyan{285, 100};
   const QPoint centre = s.window.surface().toPixel(0, 0), stroke = right + QPoint(40, 20);
-  const int spin = int(Symmetry::Kind::Spin), kaleidoscope = int(Symmetry::Kind::Kaleidoscope);
+  const PatternChooser& chooser = *s.window.patternChooser();
+  const int spin = int(Symmetry::Kind::Spin), kaleidoscope = int(Symmetry::Kind::Kaleidoscope),
+            pattern = int(Symmetry::Kind::Pattern);
   QImage loaded(300, 200, QImage::Format_RGB32), beforeFill;
   loaded.fill(Qt::darkCyan);
   loaded.save(dir.filePath("table.png"));
@@ -415,6 +421,21 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
       {"key H", key(Qt::Key_H), set({{"centreX", -1}, {"centreY", -1}})},
       {"key R", key(Qt::Key_R), flip("rainbow")},
       {"key G", key(Qt::Key_G), flip("guides")},
+      {"key ]", key(Qt::Key_BracketRight), set({{"kind", pattern}})},  // p4m, the last chosen
+      {"key ] again", key(Qt::Key_BracketRight), set({{"pattern", 18}})},
+      {"key [", key(Qt::Key_BracketLeft), set({{"pattern", 17}})},
+      {"pattern pm", click(chooser.cmdPattern[9]), set({{"pattern", 9}, {"cellHeight", 48}})},
+      {"key .", key(Qt::Key_Period), set({{"cell", 80}, {"cellHeight", 60}})},
+      {"key '", key(Qt::Key_Apostrophe), set({{"cellHeight", 72}})},
+      {"cell down", click(chooser.cmdCellDown), set({{"cell", 64}, {"cellHeight", 58}})},
+      {"taller", click(chooser.cmdTaller), set({{"cellHeight", 70}})},
+      {"key ;", key(Qt::Key_Semicolon), set({{"cellHeight", 58}})},
+      {"flatter", click(chooser.cmdFlatter), set({{"cellHeight", 48}})},
+      {"cell up", click(chooser.cmdCellUp), set({{"cell", 80}, {"cellHeight", 60}})},
+      {"key ,", key(Qt::Key_Comma), set({{"cell", 64}, {"cellHeight", 48}})},
+      {"pattern pm again", click(chooser.cmdPattern[9]), set({{"kind", 0}})},
+      {"key P", key(Qt::Key_P), set({{"kind", pattern}})},
+      {"key P again", key(Qt::Key_P), set({{"kind", 0}})},
       {"right click again", click(canvas, Qt::RightButton, right),
        set({{"panel", 0}, {"exitPrint", 0}})},
   };
