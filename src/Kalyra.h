@@ -53,6 +53,7 @@ class Kalyra {
   void FillAtPointer();
   void FillAt(QPoint pixel);
   void TakeUndoSnapshot();
+  void endChange();
   void RestoreUndoSnapshot();
   // Steps back and forth through the history; both lift the pen.
   void UndoStep();

@@ -48,6 +48,7 @@ void Kalyra::CmdSetBackColor_Click() {
       Canvas.setBackColor(chosen);
     }
   }
+  endChange();
   requestCanvasFocus();
 }
 
@@ -74,6 +75,7 @@ void Kalyra::cmdColorBar_MouseDown(int button, int, float, float) {
     const double green = RandomComponent(depth, true);
     const double blue = RandomComponent(depth, false);
     Canvas.setBackColor(packColour(red, green, blue));
+    endChange();
   }
 }
 

@@ -14,5 +14,6 @@ void Kalyra::CmdFrame_Click() {
   Canvas.Line(-w, -h, w, -h);
   Canvas.Line(-w, h, w, h);
   Canvas.DrawWidth = saved;
+  endChange();
   requestCanvasFocus();
 }

@@ -62,6 +62,7 @@ std::optional<Notice> Kalyra::cmdOpen_Click() {
       // Loading replaces the whole drawing, so it can be taken back like any other change.
       TakeUndoSnapshot();
       Canvas.setPicture(std::move(*picture));
+      endChange();
     } else {
       notice = std::get<Notice>(read);
     }

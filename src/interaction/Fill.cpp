@@ -29,6 +29,7 @@ void Kalyra::FillAtPointer() {
     }
     Canvas.FillColor = colour;
     Canvas.FillStyle = 1;
+    endChange();
     requestCanvasFocus();
     return;
   }
@@ -39,6 +40,7 @@ void Kalyra::FillAtPointer() {
   }
   Canvas.FillColor = colour;
   Canvas.FillStyle = 1;
+  endChange();
   requestCanvasFocus();
 }
 

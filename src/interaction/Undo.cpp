@@ -11,6 +11,13 @@ void Kalyra::TakeUndoSnapshot() {
   history.beginStep(Canvas);
 }
 
+// A change made at once (a fill, the frame, a picture loaded, a new canvas colour) is a step of
+// its own as soon as it is made, unless a stroke goes on around it: one that changed no pixel is
+// dropped there and then, so the picture still counts as saved.
+void Kalyra::endChange() {
+  if (PenUp) history.endStep(Canvas, Undo);
+}
+
 // The snapshot becomes the canvas's background picture and everything drawn since is gone.
 // The canvas gets its own copy, so the snapshot buffer stays unshared and the next snapshot
 // can still be written in place; the snapshot itself is kept, so a second restore puts back the
