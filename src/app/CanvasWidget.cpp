@@ -65,19 +65,36 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
 void CanvasWidget::showGuides(const Guides& guides) {
   if (guides == guides_) return;
   guides_ = guides;
-  patternGuides_.reset();
+  guideOverlay_ = QImage();
   update();
+}
+
+// The guides are drawn once, over the whole widget, into an overlay that each repaint lays over
+// the part it repaints. Drawn afresh into each repaint's clip, a long antialiased line lands a
+// pixel off here and there, and a guide repainted piece by piece as the pen moves would show
+// steps along every edge of the pieces; the overlay also spares each repaint the lines.
+void CanvasWidget::paintGuides(QPainter& painter, const QRect& shown) const {
+  if (!guides_.pattern && guides_.angles.empty()) return;
+  const qreal ratio = devicePixelRatio();
+  const QSize size = (QSizeF(this->size()) * ratio).toSize();
+  if (guideOverlay_.size() != size) {
+    guideOverlay_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    guideOverlay_.setDevicePixelRatio(ratio);
+    guideOverlay_.fill(Qt::transparent);
+    QPainter overlay(&guideOverlay_);
+    overlay.setRenderHint(QPainter::Antialiasing);
+    guides_.pattern ? drawPatternGuides(overlay) : drawMirrorGuides(overlay);
+  }
+  painter.drawImage(QRectF(shown), guideOverlay_,
+                    QRectF(QPointF(shown.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
 }
 
 // Dashed grey halfway between black and white, so they show on light and dark pictures alike
 // without hiding what is drawn under them.
-void CanvasWidget::paintGuides(QPainter& painter, const QRect& shown) const {
-  if (guides_.pattern) return paintPatternGuides(painter, shown);
-  if (guides_.angles.empty()) return;
+void CanvasWidget::drawMirrorGuides(QPainter& painter) const {
   const qreal ratio = devicePixelRatio();
   const QPointF centre((guides_.centre.x() + 0.5) / ratio, (guides_.centre.y() + 0.5) / ratio);
   const qreal reach = 2.0 * (width() + height());
-  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(128, 128, 128, 110), 1, Qt::DashLine));
   for (const double a : guides_.angles)
     painter.drawLine(centre, centre + reach * QPointF(std::cos(a), std::sin(a)));
@@ -85,25 +102,17 @@ void CanvasWidget::paintGuides(QPainter& painter, const QRect& shown) const {
 
 // The cells faint and solid, the mirrors solid and stronger, the glides dashed, and each centre
 // of turn a small polygon with as many corners as its turn's order (a dot for half turns).
-void CanvasWidget::paintPatternGuides(QPainter& painter, const QRect& shown) const {
+void CanvasWidget::drawPatternGuides(QPainter& painter) const {
   const qreal ratio = devicePixelRatio();
   const QPointF centre = QPointF(guides_.centre) + QPointF(0.5, 0.5);
-  if (!patternGuides_) {
-    const QRectF area(-centre, QSizeF(width(), height()) * ratio);
-    patternGuides_ = guides_.pattern->guides(area.adjusted(-2, -2, 2, 2));
-  }
-  // A repaint after a pointer move covers little of the screen; the many centres outside it
-  // are not drawn.
-  const QRectF near(shown.topLeft() * ratio - centre - QPointF(12, 12),
-                    shown.size() * ratio + QSizeF(24, 24));
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.save();
+  const QRectF area(-centre, QSizeF(width(), height()) * ratio);
+  const PatternGuides guides = guides_.pattern->guides(area.adjusted(-2, -2, 2, 2));
   painter.scale(1 / ratio, 1 / ratio);
   painter.translate(centre);
   const QPen cell(QColor(128, 128, 128, 90), 1);
   const QPen mirror(QColor(40, 90, 200, 150), 1.5);
   const QPen glide(QColor(40, 150, 60, 160), 1.5, Qt::DashLine);
-  for (const auto& [line, kind] : patternGuides_->lines) {
+  for (const auto& [line, kind] : guides.lines) {
     painter.setPen(kind == PatternGuides::Line::Cell     ? cell
                    : kind == PatternGuides::Line::Mirror ? mirror
                                                          : glide);
@@ -111,8 +120,8 @@ void CanvasWidget::paintPatternGuides(QPainter& painter, const QRect& shown) con
   }
   painter.setPen(QPen(QColor(200, 60, 40, 170), 1));
   painter.setBrush(QColor(200, 60, 40, 110));
-  for (const auto& [at, order] : patternGuides_->turns) {
-    if (!near.contains(at)) continue;
+  for (const auto& [at, order] : guides.turns) {
+    if (!area.adjusted(-12, -12, 12, 12).contains(at)) continue;
     const double r = 3 + order / 2.0;
     if (order == 2) {
       painter.drawEllipse(at, 2.5, 2.5);
@@ -125,7 +134,6 @@ void CanvasWidget::paintPatternGuides(QPainter& painter, const QRect& shown) con
     }
     painter.drawPolygon(corners);
   }
-  painter.restore();
 }
 
 QPointF CanvasWidget::toUnits(QPointF position) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -46,10 +47,12 @@ class CanvasWidget : public QWidget {
 
  private:
   void paintGuides(QPainter& painter, const QRect& shown) const;
-  void paintPatternGuides(QPainter& painter, const QRect& shown) const;
+  void drawMirrorGuides(QPainter& painter) const;
+  void drawPatternGuides(QPainter& painter) const;
 
   const Surface& surface_;
   Guides guides_;
-  // The pattern's guides over the whole widget, worked out once for each grid and centre.
-  mutable std::optional<PatternGuides> patternGuides_;
+  // The guides over the whole widget in device pixels, drawn once for each set of guides and
+  // size of the widget; null until needed.
+  mutable QImage guideOverlay_;
 };
