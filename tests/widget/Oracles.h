@@ -108,10 +108,11 @@ class Oracles {
       name += savedFile_.filter == 1 ? ".png" : ".bmp";
     const PictureRead read = saving_ ? readPicture(name) : PictureRead{};
     const bool written = read.picture && read.picture->convertToFormat(QImage::Format_RGB32) == now;
-    if (saving_ && saved != written)
+    // A save that failed leaves the picture as saved, or not, as it was.
+    if (saving_ && saved != (written || wasSaved_))
       return saved ? "counted as saved, but the file does not read back as the picture"
                    : "Save Picture did not count the picture it wrote as saved";
-    if (saving_ && saved) {
+    if (saving_ && written) {
       saved_ = now;
       // The name's ending decides the format, and only an ending of neither kind the filter.
       const QString ending = QFileInfo(name).suffix().toLower();
@@ -234,7 +235,9 @@ class Oracles {
   }
 
   // The window's own pixels as the screen shows them (the offscreen screen keeps what was
-  // flushed), so a change that was never repainted shows.
+  // flushed), so a change that was never repainted shows. A pattern's guides are coloured and
+  // strong where several cross: there the screen must show what a full repaint shows, which
+  // blends the picture with the guides' colours.
   std::optional<std::string> screenShows(const QImage& shown, const QImage& now) const {
     if (shown.size() != now.size()) return "the screen is not the picture's size";
     QImage covered(now.size(), QImage::Format_Grayscale8);
@@ -245,16 +248,20 @@ class Oracles {
         painter.fillRect(QRect(w->mapTo(&window_, QPoint()), w->size()), Qt::white);
     painter.end();
     const bool guides = k_.symmetry.guides;
-    const bool pattern = k_.symmetry.kind() == Symmetry::Kind::Pattern;
+    const bool pattern = guides && k_.symmetry.kind() == Symmetry::Kind::Pattern;
+    const QImage full =
+        pattern ? window_.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) : now;
     int differ = 0;
     for (int y = 0; y < now.height(); ++y) {
       const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
       const auto* b = reinterpret_cast<const QRgb*>(now.constScanLine(y));
+      const auto* c = reinterpret_cast<const QRgb*>(full.constScanLine(y));
       for (int x = 0; x < now.width(); ++x) {
-        if (a[x] == b[x] || covered.constScanLine(y)[x]) continue;
-        if (!guides || !(pattern ? blendsOver(b[x], a[x]) : towardsGrey(b[x], a[x])))
+        if (covered.constScanLine(y)[x] || (a[x] == b[x] && a[x] == c[x])) continue;
+        if (pattern ? a[x] != c[x] || !blendsOver(b[x], a[x]) : !guides || !towardsGrey(b[x], a[x]))
           return "the screen does not show the picture at " + std::to_string(x) + "," +
-                 std::to_string(y);
+                 std::to_string(y) + ": " + QColor(a[x]).name().toStdString() + " for " +
+                 QColor(b[x]).name().toStdString();
         ++differ;
       }
     }
@@ -262,12 +269,15 @@ class Oracles {
       return "the guides do not show";
     return std::nullopt;
   }
-  // A pattern's guides are coloured, and at most two thirds opaque where several cross: they
-  // never move a component further than that share of the way to a colour.
+  // Blends of the picture's colour with the pattern guides' grey, blue, green and red: each
+  // component between the lowest and the highest of theirs.
   static bool blendsOver(QRgb picture, QRgb shown) {
-    const auto near = [](int p, int s) { return std::abs(s - p) <= 2 * 255 / 3 + 2; };
-    return near(qRed(picture), qRed(shown)) && near(qGreen(picture), qGreen(shown)) &&
-           near(qBlue(picture), qBlue(shown));
+    const auto between = [](int p, int s, int low, int high) {
+      return std::min(p, low) - 2 <= s && s <= std::max(p, high) + 2;
+    };
+    return between(qRed(picture), qRed(shown), 40, 200) &&
+           between(qGreen(picture), qGreen(shown), 60, 150) &&
+           between(qBlue(picture), qBlue(shown), 40, 200);
   }
   // Faint grey lines over `picture`, crossing or not, move each component towards 128, never
   // past it.
