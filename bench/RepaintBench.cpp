@@ -56,6 +56,7 @@ class UltraHdWindow {
     type(Qt::Key_BracketRight, QStringLiteral("]"));
     for (int i = 0; i < 4; ++i) type(Qt::Key_Comma, QStringLiteral(","));
     type(Qt::Key_G, QStringLiteral("g"));
+    canvas()->repaint();  // the whole window once, before the moves are timed
   }
   void send(QEvent::Type type, QPointF at, Qt::MouseButton button) {
     QMouseEvent event(type, at, canvas()->mapToGlobal(at), button, button, Qt::NoModifier);
