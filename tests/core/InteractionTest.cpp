@@ -57,8 +57,6 @@ TEST_F(Presses, LeftTogglesThePenRightTogglesThePanelMiddlePicksInFillModeLeftFi
   k.Canvas_KeyPress('/');
   press(Left);
   EXPECT_TRUE(canvas.fills.size() == 16u && !k.PenUp && k.ClicksOn == 1);
-  k.Canvas_KeyPress(11), k.ShowPanel();  // Ctrl+K: Exit and Print leave the panel
-  EXPECT_FALSE(k.view.isVisible(Control::CmdExit) || k.view.isVisible(Control::CmdPrint));
 }
 
 // Winding corridors, clutter with one-pixel regions and regions touching every edge, widths on and

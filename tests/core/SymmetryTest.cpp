@@ -108,33 +108,42 @@ TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradient) {
 }
 
 // The fill seeds every image of the pointer's pixel about the moved centre, each in its copy's
-// colour. Off the picture, the mirror modes start on the nearest edge pixel; the new kinds skip.
+// colour, also when images before it in the copy order fall off the picture and are skipped. Off
+// the picture, the mirror modes start on the nearest edge pixel instead.
 TEST_F(SymmetryDrawing, FillsSeedEveryImageAboutAMovedCentreSkippingThoseOffThePicture) {
-  k.symmetry.set(Kind::Kaleidoscope, 3);
+  const std::tuple<int, QPoint, QPoint, int> runs[] = {
+      {3, {-90, 40}, {60, 90}, 6}, {2, {-520, 0}, {-300, 100}, 2}};  // near the left edge
   k.cmdRainbow_Click();
-  k.Canvas_MouseMove(0, 0, -90, 40);
-  k.CentreAtPointer();
-  const QPoint c = canvas.toPixel(-90, 40), from = canvas.toPixel(60, 90) - c;
   k.sty_Click(2);
   setBrushSize(30);
-  penDown();
-  k.Canvas_MouseMove(0, 0, 60, 90);  // six circles
-  fillAt(60, 90, Blue);
-  ASSERT_EQ(canvas.fills.size(), 6u);
-  for (int i = 0; i < 6; ++i) {
-    const QPointF p = k.symmetry.copy(i).apply(from.x(), from.y());
-    const QPoint at = c + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
-    EXPECT_EQ(fromQRgb(canvas.Image().pixel(at)), turnHue(Blue, i / 6.0)) << i;
-  }
-  k.Canvas_MouseMove(0, 0, -520, 0);  // near the left edge
-  k.CentreAtPointer();
-  for (const bool kaleidoscope : {true, false}) {
-    kaleidoscope ? k.symmetry.set(Kind::Kaleidoscope, 2) : k.mir_Click(1);
+  for (const auto& [order, centre, point, onPicture] : runs) {
+    canvas.setBackColor(White);
     canvas.fills.clear();
-    fillAt(-300, 100, Blue);
-    EXPECT_TRUE(std::ssize(canvas.fills) == 4 - 2 * kaleidoscope &&
-                std::ranges::count(canvas.fills, 0, &QPoint::x) == 2 - 2 * kaleidoscope);
+    canvas.ForeColor = Red;
+    k.symmetry.set(Kind::Kaleidoscope, order);
+    k.Canvas_MouseMove(0, 0, float(centre.x()), float(centre.y()));
+    k.CentreAtPointer();
+    penDown();
+    k.Canvas_MouseMove(0, 0, float(point.x()), float(point.y()));  // a circle round each image
+    k.PenUp = true;
+    fillAt(std::int16_t(point.x()), std::int16_t(point.y()), Blue);
+    EXPECT_TRUE(std::ssize(canvas.fills) == onPicture &&
+                std::ranges::count(canvas.fills, 0, &QPoint::x) == 0);
+    const QPoint c = canvas.toPixel(float(centre.x()), float(centre.y())),
+                 from = canvas.toPixel(float(point.x()), float(point.y())) - c;
+    for (int i = 0; i < 2 * order; ++i) {
+      const QPointF p = k.symmetry.copy(i).apply(from.x(), from.y());
+      const QPoint at = c + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
+      EXPECT_TRUE(!canvas.Image().rect().contains(at) ||
+                  fromQRgb(canvas.Image().pixel(at)) == turnHue(Blue, i / (2.0 * order)))
+          << order << " " << i;
+    }
   }
+  k.mir_Click(1);
+  canvas.fills.clear();
+  fillAt(-300, 100, Blue);
+  EXPECT_TRUE(std::ssize(canvas.fills) == 4 &&
+              std::ranges::count(canvas.fills, 0, &QPoint::x) == 2);
 }
 
 // A fill starts at the very pixel whose colour it read, and its mirror starts are exact mirror
@@ -169,28 +178,4 @@ TEST(FillStarts, AreThePixelReadAndItsExactMirrorImagesOnCommonScreens) {
     EXPECT_TRUE(canvas.fills == std::vector{canvas.toPixel(-270, 0)} &&
                 canvas.Image().pixel(canvas.toPixel(-270, 300)) == toQRgb(Blue));
   }
-}
-
-// Each image of a rainbow fill takes its own copy's colour, also when images before it in the
-// copy order were skipped off the picture.
-TEST_F(SymmetryDrawing, RainbowFillImagesKeepTheirCopysColourWhenEarlierOnesAreSkipped) {
-  k.symmetry.set(Kind::Kaleidoscope, 2);
-  k.cmdRainbow_Click();
-  k.Canvas_MouseMove(0, 0, -520, 0);  // near the left edge: two of four images fall off
-  k.CentreAtPointer();
-  k.sty_Click(2);
-  setBrushSize(30);
-  penDown();
-  k.Canvas_MouseMove(0, 0, -300, 100);  // a circle round each image on the picture
-  fillAt(-300, 100, Blue);
-  const QPoint c = canvas.toPixel(-520, 0), from = canvas.toPixel(-300, 100) - c;
-  int onPicture = 0;
-  for (int i = 0; i < 4; ++i) {
-    const QPointF p = k.symmetry.copy(i).apply(from.x(), from.y());
-    const QPoint at = c + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
-    if (!canvas.Image().rect().contains(at)) continue;
-    ++onPicture;
-    EXPECT_EQ(fromQRgb(canvas.Image().pixel(at)), turnHue(Blue, i / 4.0)) << i;
-  }
-  EXPECT_EQ(onPicture, 2);
 }
