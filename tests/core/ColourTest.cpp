@@ -58,10 +58,8 @@ TEST_F(Gradient, LeavingAStepBoxValidatesIt) {
 }
 
 // The pen width chosen is put back afterwards and a stroke in progress goes on.
-TEST_F(Gradient, FrameIsEightPixelsInTheDrawingColourAndUndoTakesItAway) {
+TEST_F(Gradient, FrameIsEightPixelsInTheDrawingColour) {
   penDown();
-  k.Canvas_MouseMove(0, 0, 60, 10);
-  const QImage atClick = canvas.Image().copy();
   canvas.DrawWidth = 15;
   canvas.ops.clear();
   k.CmdFrame_Click();
@@ -70,6 +68,4 @@ TEST_F(Gradient, FrameIsEightPixelsInTheDrawingColourAndUndoTakesItAway) {
                                       SegmentIs(-w, -400, w, -400), SegmentIs(-w, 400, w, 400)));
   for (const auto& op : canvas.ops) EXPECT_TRUE(op.width == 8 && op.colour == canvas.ForeColor);
   EXPECT_TRUE(canvas.DrawWidth == 15 && !k.PenUp && k.view.canvasFocusRequested);
-  k.RestoreUndoSnapshot();
-  EXPECT_TRUE(canvas.Image() == atClick);
 }
