@@ -2,7 +2,12 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <ranges>
@@ -46,6 +51,19 @@ class CoreFixture : public ::testing::Test {
   RecordingSurface canvas;
   Kalyra k{canvas, platform};
 };
+
+// A file's whole content, or nothing when it can't be read.
+inline QByteArray contentOf(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes a file last changed `age` seconds ago.
+inline bool put(const QString& file, const QByteArray& content, int age = 0) {
+  QFile f(file);
+  return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() && f.flush() &&
+         f.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFile::FileModificationTime);
+}
 
 MATCHER_P4(SegmentIs, x1, y1, x2, y2, "") {
   constexpr float eps = 1e-3f;

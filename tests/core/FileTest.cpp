@@ -1,9 +1,4 @@
-#include <sys/stat.h>
-
-#include <QDir>
-#include <QFile>
 #include <QImageReader>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 #include "core/CoreFixture.h"
@@ -17,10 +12,11 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
+// A letter-size sheet printed with a quarter-inch left and a half-inch top margin, the picture
+// at most 8 × 10 inches.
+constexpr char LetterIni[] =
+    "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\nPrinted_Height=10\n"
+    "Width_Offset=0.25\nHeight_Offset=0.5\n";
 
 void expectRect(const QRectF& r, double x, double y, double w, double h) {
   const double got[] = {r.x(), r.y(), r.width(), r.height()}, want[] = {x, y, w, h};
@@ -91,7 +87,7 @@ TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
 // A picture is recognised by its content, not its name; what can't be read is named and leaves
 // the canvas; a pipe is refused at once, never waited on.
 TEST_F(InFolder, WhatIsNoPictureIsRefusedByNameAndLeavesTheCanvas) {
-  writeFile(path("notes.bmp"), "just some text, not a picture");
+  ASSERT_TRUE(put(path("notes.bmp"), "just some text, not a picture"));
   ASSERT_EQ(::mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
   const QImage before = canvas.Image();
   platform.openAnswers = {path("notes.bmp")};
@@ -125,7 +121,7 @@ TEST(PictureRead, ValidBitmapsLoadWholeBrokenOnesAreRefusedOrReadAndHugeOnesRefu
     QByteArray bmp = encodeBmp24(QImage(1, 1, QImage::Format_RGB32));
     qToLittleEndian<qint32>(w, bmp.data() + 18);
     qToLittleEndian<qint32>(h, bmp.data() + 22);
-    writeFile(dir.filePath("bomb.bmp"), bmp);
+    ASSERT_TRUE(put(dir.filePath("bomb.bmp"), bmp));
     const PictureRead read = readPicture(dir.filePath("bomb.bmp"));
     EXPECT_TRUE(read.whyNot.contains("larger than") == tooLarge && (!tooLarge || !read.picture))
         << w << "x" << h << ": " << read.whyNot.toStdString();
@@ -164,12 +160,12 @@ TEST(PictureRead, DamagedFilesSaySoAndAncillaryChunksCostNothing) {
                                   signature + header(1, 1) + pixel.chopped(3)})
     damaged.push_back(bytes);
   for (const QByteArray& bytes : damaged) {
-    writeFile(file, bytes);
+    ASSERT_TRUE(put(file, bytes));
     EXPECT_EQ(readPicture(file).whyNot, "the file is damaged") << bytes.toHex().toStdString();
   }
   const QByteArray kept = chunk("tRNS", QByteArray(6, '\0')) + pixel + chunk("tEXt", "a\0b");
-  writeFile(file, signature + header(1, 1) + chunk("zTXt", QByteArray(3 << 20, 't')) +
-                      chunk("iCCP", "p") + kept + chunk("prVt", "x") + end);
+  ASSERT_TRUE(put(file, signature + header(1, 1) + chunk("zTXt", QByteArray(3 << 20, 't')) +
+                            chunk("iCCP", "p") + kept + chunk("prVt", "x") + end));
   QFile opened(file);
   ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
   EXPECT_EQ(PngChunkFilter(opened).readAll(), signature + header(1, 1) + kept + end);
@@ -192,7 +188,7 @@ TEST(PictureRead, APictureUpToTheSizeLimitOpens) {
 // the folder is no folder, is read-only (for root, a read-only mount), is full, or when the last
 // step, putting the new file in the old one's place, fails (the old file is a mount point).
 TEST_F(InFolder, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
-  writeFile(path("plain"), "a file, not a folder");
+  ASSERT_TRUE(put(path("plain"), "a file, not a folder"));
   platform.saveAnswers = {path("plain/pic.bmp")};
   EXPECT_TRUE(names(k.CmdSave_Click(), "plain/pic.bmp"));
   const QByteArray old = encodeBmp24(QImage(40, 30, QImage::Format_RGB32));
@@ -203,12 +199,12 @@ TEST_F(InFolder, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
     // A busy target (a file mounted over it) fails only at the last step, the rename.
     const QStringList files =
         kind == "busy" ? QStringList{"pic.bmp"} : QStringList{"pic.bmp", "pic.png"};
-    for (const QString& name : files) writeFile(folder + "/" + name, old);
+    for (const QString& name : files) ASSERT_TRUE(put(folder + "/" + name, old));
     QFile filler(folder + "/filler");  // a PNG of the canvas is small: the disk must be full
     if (kind == "full" && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
       while (filler.write(QByteArray(512, 'x')) > 0) {
       }
-    writeFile(path("keep.bmp"), old);
+    ASSERT_TRUE(put(path("keep.bmp"), old));
     ScratchMount bound(path("keep.bmp"), kind == "busy" ? folder + "/pic.bmp" : QString());
     ASSERT_TRUE(kind == "full" || (kind == "busy" ? bound.mounted() : disk.makeReadOnly()));
     for (const QString& name : files) {
@@ -238,7 +234,8 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
     EXPECT_EQ(iniValue(text, QString(section), QString(key)), value) << section << " " << key;
   EXPECT_EQ(iniValue("[S]\nA=" + QByteArray(45, '7') + "\n", u"S", u"A"), QString(40, u'7'));
   QTemporaryDir dir;  // only the start of a huge file is read
-  writeFile(dir.filePath("big.ini"), "[S]\nA=8\n" + QByteArray(200 * 1024, ' ') + "\nB=11\n");
+  ASSERT_TRUE(
+      put(dir.filePath("big.ini"), "[S]\nA=8\n" + QByteArray(200 * 1024, ' ') + "\nB=11\n"));
   const QByteArray head = readIniText(dir.filePath("big.ini"));
   EXPECT_TRUE(head.size() == MaxIniBytes && iniValue(head, u"S", u"A") == "8" &&
               iniValue(head, u"S", u"B") == "False");
@@ -251,15 +248,12 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
     EXPECT_DOUBLE_EQ(leadingNumber(text), number) << QString::fromUtf16(text).toStdString();
 }
 
-// A letter-size sheet printed with a quarter-inch left and a half-inch top margin, the picture
-// at most 8 × 10 inches. A picture that fits keeps its natural size and sits in the middle of
+// On the letter-size sheet, a picture that fits keeps its natural size and sits in the middle of
 // the sheet; the second test sees the height the first one left: a tall picture shrinks twice.
 // Calibration sizes that count as zero fall back to the printable area, in portrait terms (the
 // landscape page turned upright); offsets stay, an absurd one is 0.
 TEST(PrintLayout, ShrinksInSequenceCentresLessTheOffsetsAndFallsBackToThePrintableArea) {
-  const Calibration letter = readCalibration(
-      "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\nPrinted_Height=10\n"
-      "Width_Offset=0.25\nHeight_Offset=0.5\n");
+  const Calibration letter = readCalibration(LetterIni);
   expectRect(placePicture({27093, 20320}, letter, true), 0, 0.24995, 10, 7.5001);
   expectRect(placePicture({4000, 3000}, letter, false), (8.5 - 4000 / 1440.0) / 2 - 0.25,
              (11 - 3000 / 1440.0) / 2 - 0.5, 4000 / 1440.0, 3000 / 1440.0);
@@ -279,9 +273,7 @@ TEST(PrintLayout, ShrinksInSequenceCentresLessTheOffsetsAndFallsBackToThePrintab
 // alone. A cancelled dialog prints nothing; a failure says why, and so does a printer whose
 // printable area has no height when the calibration is gone: nothing to divide by.
 TEST_F(InFolder, PrintsWhereTheCalibrationSaysReadingItAfreshAndSaysWhyItCouldNot) {
-  writeFile(path("printer.ini"),
-            "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\n"
-            "Printed_Height=10\nWidth_Offset=0.25\nHeight_Offset=0.5\n");
+  ASSERT_TRUE(put(path("printer.ini"), LetterIni));
   platform.printAnswer.reset();
   EXPECT_EQ(k.CmdPrint_Click(), std::nullopt);
   EXPECT_TRUE(platform.printDialogs == 1 && platform.printed.empty());
@@ -296,7 +288,7 @@ TEST_F(InFolder, PrintsWhereTheCalibrationSaysReadingItAfreshAndSaysWhyItCouldNo
   platform.printFailure = QStringLiteral("the printer is out of paper");
   const auto notice = k.CmdPrint_Click();
   EXPECT_TRUE(notice && notice->text.contains("out of paper"));
-  writeFile(path("printer.ini"), "");
+  ASSERT_TRUE(put(path("printer.ini"), ""));
   platform.printFailure.reset();
   platform.printAnswer = PrintSetup{1, false, {8.5, 11}, {0.25, 0.25, 8, 0}};
   EXPECT_TRUE(k.CmdPrint_Click() && platform.printed.size() == 1u);
