@@ -1,4 +1,3 @@
-#include <map>
 #include <numbers>
 
 #include "core/CoreFixture.h"
@@ -50,8 +49,7 @@ TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
   k.Canvas_MouseMove(0, 0, 61, -37);
   k.CentreAtPointer();
   k.cmdRainbow_Click();
-  const QPoint c = canvas.toPixel(61, -37);
-  const QImage& image = canvas.Image();
+  const QPointF c = canvas.toPixel(61, -37);
   for (const auto& [kind, order, reach] : runs) {
     for (int brush = 0; brush < 4; ++brush) {  // line, squares, circles, heptagon
       canvas.setBackColor(White);
@@ -63,30 +61,17 @@ TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
       penDown();
       k.Canvas_MouseMove(0, 0, float(p.x() - 9), float(p.y() - 3));
       k.Canvas_MouseMove(0, 0, float(p.x() + 9), float(p.y() + 5));
-      const int copies = k.symmetry.copies(k.MirrorMode);
-      std::map<QRgb, int> copyOf;
-      for (int i = 0; i < copies; ++i) copyOf[toQRgb(turnHue(Red, double(i) / copies))] = i;
-      std::vector<std::vector<QPoint>> pixels(copies);
-      for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-          if (auto i = copyOf.find(image.pixel(x, y)); i != copyOf.end())
-            pixels[i->second].push_back({x, y});
-      const auto near = [&](int copy, const CopyMap& m, QPoint from) {
-        const QPointF r = c + m.apply(from.x() - c.x(), from.y() - c.y());
-        for (int dy = -2; dy <= 2; ++dy)
-          for (int dx = -2; dx <= 2; ++dx) {
-            const QPoint q(int(std::round(r.x())) + dx, int(std::round(r.y())) + dy);
-            if (std::hypot(q.x() - r.x(), q.y() - r.y()) <= reach && image.valid(q) &&
-                copyOf.contains(image.pixel(q)) && copyOf[image.pixel(q)] == copy)
-              return true;
-          }
-        return false;
+      const auto pixels = pixelsOfCopies(k.symmetry.copies(k.MirrorMode));
+      const auto near = [&](const auto& to, const CopyMap& m, const auto& from) {
+        return std::ranges::all_of(from, [&](const auto& q) {
+          return within(c + m.apply(q.first - c.x(), q.second - c.y()), reach, to);
+        });
       };
-      for (int i = 1; i < copies; ++i) {
-        const CopyMap m = k.symmetry.copy(i), back{m.xx, m.yx, m.xy, m.yy};  // the transpose
+      for (std::size_t i = 1; i < pixels.size(); ++i) {
+        const CopyMap m = k.symmetry.copy(int(i)), back{m.xx, m.yx, m.xy, m.yy};  // the transpose
         ASSERT_GT(pixels[i].size(), 20u) << order << " " << brush << " " << i;
-        for (const QPoint q : pixels[i]) ASSERT_TRUE(near(0, back, q)) << order << brush << i;
-        for (const QPoint q : pixels[0]) ASSERT_TRUE(near(i, m, q)) << order << brush << i;
+        ASSERT_TRUE(near(pixels[0], back, pixels[i]) && near(pixels[i], m, pixels[0]))
+            << order << " " << brush << " " << i;
       }
     }
   }
