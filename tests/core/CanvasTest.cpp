@@ -47,8 +47,6 @@ TEST(ChangedArea, HoldsEveryPixelChangedSinceItWasLastTaken) {
 }
 
 // Off the picture reads the nearest edge; absurd coordinates draw nothing and overflow nothing.
-// (A background picture sits top left over the canvas colour: the PngSuite test's, pixel for
-// pixel.)
 TEST_F(SurfacePixels, OffThePictureReadsTheEdgeAndAbsurdCoordinatesDrawNothing) {
   canvas.DrawWidth = 1;
   canvas.Line(canvas.ScaleLeft, -400, canvas.ScaleLeft, -400);

@@ -23,21 +23,18 @@ QImage referenceFill(QImage image, QPoint start, QRgb surface, QRgb paint) {
 }
 }  // namespace
 
-class Presses : public CoreFixture {
- protected:
-  // A press acts at the pointer of the last move, never where it is reported.
-  void press(int button) { k.Canvas_MouseDown(button, 0, 333, 222); }
-  bool panelShown() const { return k.view.isVisible(Control::cmdColorBar); }
-};
+using Presses = CoreFixture;
 
 // With clicks switched off ('/'), left and right do nothing, but the middle button still picks,
 // the gradient going on from the colour picked, and fill mode still fills, never touching a pen
 // that is down.
 TEST_F(Presses, WithClicksOffLeftAndRightDoNothingButMiddlePicksAndFillModeFills) {
+  // A press acts at the pointer of the last move, never where it is reported.
+  const auto press = [&](int button) { k.Canvas_MouseDown(button, 0, 333, 222); };
   penDown();
   k.Canvas_KeyPress('/');
   press(Left), press(Right);
-  EXPECT_TRUE(!k.PenUp && k.Undo.isNull() && !panelShown());
+  EXPECT_TRUE(!k.PenUp && k.Undo.isNull() && !k.view.isVisible(Control::cmdColorBar));
   canvas.setBackColor(Yellow);
   press(Middle);
   EXPECT_TRUE(canvas.ForeColor == Yellow && k.GreenValue == 255);
