@@ -19,10 +19,7 @@ TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBl
               snapTo16Bit({255, 255, 254}) == Components(255, 255, 248));
 }
 
-class Gradient : public CoreFixture {
- protected:
-  Components components() const { return {k.RedValue, k.GreenValue, k.BlueValue}; }
-};
+using Gradient = CoreFixture;
 
 // Each channel runs its own triangle wave and turns exactly at 0 and 255; a negative step runs
 // against its channel's direction.
@@ -33,7 +30,7 @@ TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveTurningAtTheBounds) {
                                  {0, 255, 85}, {0, 0, 0},   {0, 255, 85}};
   for (int step = 0; step < 7; ++step) {
     k.StepGradient();
-    EXPECT_EQ(components(), expected[step]) << step;
+    EXPECT_EQ(Components(k.RedValue, k.GreenValue, k.BlueValue), expected[step]) << step;
   }
   EXPECT_TRUE(canvas.ForeColor == packColour(0, 255, 85) && k.view.cmdColorBar == canvas.ForeColor);
   platform.randoms = {0.99999994f};  // a random component reaches full intensity
