@@ -1,16 +1,9 @@
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <QBuffer>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <latch>
-#include <set>
 #include <thread>
 
+#include "core/CoreFixture.h"
 #include "history/AutosaveSlot.h"
 #include "history/Autosaver.h"
 
@@ -33,17 +26,6 @@ struct Copy {
   Autosaver autosaver;
   double now = 0;
 };
-
-QByteArray contentOf(const QString& file) {
-  QFile f(file);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool put(const QString& file, const QByteArray& content, int age = 0) {
-  QFile f(file);
-  return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() && f.flush() &&
-         f.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFile::FileModificationTime);
-}
 
 QByteArray pictureBytes(QRgb colour) {
   QImage picture(20, 10, QImage::Format_RGB32);

@@ -1,31 +1,20 @@
-#include <gtest/gtest.h>
-
-#include <QDateTime>
-#include <QFile>
-#include <QTemporaryDir>
-#include <cmath>
-
+#include "core/CoreFixture.h"
 #include "history/AutosaveSlot.h"
 #include "history/Autosaver.h"
 #include "history/Recovery.h"
-#include "support/FakePlatform.h"
 #include "support/ScratchMount.h"
 
-// Two copies at once get places of their own. A copy keeps nothing while the canvas is saved;
-// drawn faster than a tick copies, its autosave catches up with the canvas and its background
-// colour once the drawing stops. What it leaves, if newest, goes to the next copy that starts,
-// which brings it back when the user wants it and removes it otherwise.
+// A copy keeps nothing while the canvas is saved; drawn faster than a tick copies, its autosave
+// catches up with the canvas and its background colour once the drawing stops. What it leaves
+// goes to the next copy that starts, which brings it back when the user wants it and removes it
+// otherwise.
 TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
   QTemporaryDir dir;
   Surface drawn({200, 150});
   QString left;
   {
-    const AutosaveSlot first(dir.path()), second(dir.path());
-    ASSERT_NE(first.pictureFile(), second.pictureFile());
-    left = second.pictureFile();
-    QFile older(first.pictureFile());  // an older copy's leftover, which the newest one beats
-    ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("x") && older.flush() &&
-                older.setFileTime(QDateTime(QDate(2020, 1, 1), {}), QFile::FileModificationTime));
+    const AutosaveSlot slot(dir.path());
+    left = slot.pictureFile();
     Autosaver autosaver(left, {0, 0, 2});
     double now = 0;
     // Ticks until the writer was handed what there is and has written it.
@@ -63,10 +52,6 @@ TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
   ScratchMount disk(dir.filePath("disk"), 64 * 1024);
   if (!disk.mounted()) GTEST_SKIP() << "a full disk needs a tmpfs, which needs CAP_SYS_ADMIN";
   const QString file = dir.filePath("disk/autosave.png");
-  const auto bytes = [&] {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  };
   Surface drawn({200, 150});
   for (const bool saved : {false, true, false}) {
     Autosaver quitting(file);
@@ -75,7 +60,7 @@ TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
     quitting.finish(drawn, saved);
     EXPECT_EQ(QFile::exists(file), !saved);
   }
-  const QByteArray old = bytes();
+  const QByteArray old = contentOf(file);
   QFile filler(dir.filePath("disk/filler"));
   ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
   while (filler.write(QByteArray(512, 'x')) > 0) {
@@ -88,7 +73,7 @@ TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
     notices += notice.has_value();
     EXPECT_EQ(notice.value_or("the disk is full").toStdString(), "the disk is full");
   }
-  EXPECT_TRUE(notices == 1 && !old.isEmpty() && bytes() == old);
+  EXPECT_TRUE(notices == 1 && !old.isEmpty() && contentOf(file) == old);
   // Copies that start on the full disk still keep apart.
   const AutosaveSlot first(dir.filePath("disk/folder")), second(dir.filePath("disk/folder"));
   EXPECT_NE(first.pictureFile(), second.pictureFile());

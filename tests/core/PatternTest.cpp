@@ -62,6 +62,13 @@ namespace {
 class PatternDrawing : public CoreFixture {
  protected:
   PatternDrawing() : CoreFixture({320, 240}) {}
+  Pattern use(int i, int cell) {
+    Pattern pattern(i);
+    pattern.setCellSize(cell);
+    k.symmetry.setPattern(pattern);
+    k.symmetry.set(Kind::Pattern, 6);
+    return pattern;
+  }
 
   // Strokes with every brush, the echo, and a fill, all at seeded random places.
   static void doodle(Kalyra& k, bool fill) {
@@ -98,12 +105,9 @@ TEST_F(PatternDrawing, PictureIsUnchangedByEveryMoveOfEveryPattern) {
   const QPoint c = canvas.toPixel(37, -23);
   const QImage& image = canvas.Image();
   for (int i = 0; i < Pattern::Count; ++i) {
-    Pattern pattern(i);
-    pattern.setCellSize(40);
+    const Pattern pattern = use(i, 40);
     canvas.setBackColor(White);
     canvas.fills.clear();
-    k.symmetry.setPattern(pattern);
-    k.symmetry.set(Kind::Pattern, 6);
     if (!pattern.wholePixel()) continue;  // the hexagonal grids: below
     doodle(k, false);
     {
@@ -145,15 +149,11 @@ TEST_F(PatternDrawing, PictureIsUnchangedByEveryMoveOfEveryPattern) {
 
 // On the hexagonal grids every pixel of every copy, told apart by their rainbow colours, lies
 // within a pixel and a half of the exact image of a pixel of the motif as drawn, and every move
-// shows.
+// shows, each in its own colour in every cell. So does p4m, on a square grid.
 TEST_F(PatternDrawing, HexagonalCopiesLieWithinOneAndAHalfPixelsOfTheirExactImages) {
-  const QImage& image = canvas.Image();
-  for (int i = 19; i < Pattern::Count; ++i) {
-    Pattern pattern(i);
-    pattern.setCellSize(96);
+  for (const int i : {17, 19, 20, 21, 22, 23}) {
+    const Pattern pattern = use(i, 96);
     canvas.setBackColor(White);
-    k.symmetry.setPattern(pattern);
-    k.symmetry.set(Kind::Pattern, 6);
     k.symmetry.rainbow = true;
     // The motif: a short hooked line and a small polygon beside the centre, within one copy's
     // share of the cell.
@@ -169,21 +169,14 @@ TEST_F(PatternDrawing, HexagonalCopiesLieWithinOneAndAHalfPixelsOfTheirExactImag
     k.Canvas_MouseMove(0, 0, 66, 24);
     k.PenUp = true;
     // The motif's own pixels: the first move's colour near where it was drawn.
-    const QRgb first = toQRgb(turnHue(Red, 0));
+    const auto copies = pixelsOfCopies(pattern.moves());
     std::set<std::pair<int, int>> motif;
-    for (int y = at.y() - 20; y <= at.y() + 20; ++y)
-      for (int x = at.x() - 20; x <= at.x() + 40; ++x)
-        if (image.pixel(x, y) == first) motif.insert({x, y});
+    for (const auto& [x, y] : copies[0])
+      if (std::abs(y - at.y()) <= 20 && x >= at.x() - 20 && x <= at.x() + 40) motif.insert({x, y});
     ASSERT_GT(motif.size(), 30u);
-    std::set<int> shown;
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) {
-        int g = 0;
-        while (g < pattern.moves() &&
-               image.pixel(x, y) != toQRgb(turnHue(Red, g / double(pattern.moves()))))
-          ++g;
-        if (g == pattern.moves()) continue;
-        shown.insert(g);
+    for (int g = 0; g < pattern.moves(); ++g) {
+      EXPECT_FALSE(copies[std::size_t(g)].empty()) << i << " move " << g;
+      for (const auto& [x, y] : copies[std::size_t(g)]) {
         // Back through the move, then the whole cells that bring it nearest the motif.
         const Move& m = pattern.move(g);
         const QPointF d(x - c.x() - m.dx, y - c.y() - m.dy);
@@ -193,44 +186,14 @@ TEST_F(PatternDrawing, HexagonalCopiesLieWithinOneAndAHalfPixelsOfTheirExactImag
         const double cells = std::round((from.x() - rows * pattern.b().x()) / pattern.a().x());
         bool near = false;
         for (int dm = -1; dm <= 1 && !near; ++dm)
-          for (int dn = -1; dn <= 1 && !near; ++dn) {
-            const QPointF p =
-                QPointF(c) + back - (cells + dn) * pattern.a() - (rows + dm) * pattern.b();
-            for (int dy = -2; dy <= 2 && !near; ++dy)
-              for (int dx = -2; dx <= 2 && !near; ++dx) {
-                const QPoint q(int(std::round(p.x())) + dx, int(std::round(p.y())) + dy);
-                near = std::hypot(q.x() - p.x(), q.y() - p.y()) <= 1.5 &&
-                       motif.contains({q.x(), q.y()});
-              }
-          }
+          for (int dn = -1; dn <= 1 && !near; ++dn)
+            near =
+                within(QPointF(c) + back - (cells + dn) * pattern.a() - (rows + dm) * pattern.b(),
+                       1.5, motif);
         ASSERT_TRUE(near) << i << " " << x << "," << y << " move " << g;
       }
     }
-    EXPECT_EQ(int(shown.size()), pattern.moves()) << i;
   }
-}
-
-// Each image is drawn in its move's colour: as many colours as the cell has moves, the same in
-// every cell.
-TEST_F(PatternDrawing, RainbowColoursEachMoveAlikeInEveryCell) {
-  Pattern pattern(17);  // p4m
-  pattern.setCellSize(48);
-  k.symmetry.setPattern(pattern);
-  k.symmetry.set(Kind::Pattern, 6);
-  k.cmdRainbow_Click();
-  penDown();
-  k.Canvas_MouseMove(0, 0, 20, 30);
-  k.Canvas_MouseMove(0, 0, 40, 35);
-  std::set<QRgb> colours(pixels().begin(), pixels().end());
-  colours.erase(toQRgb(White));
-  std::set<QRgb> expected;
-  for (int g = 0; g < 8; ++g) expected.insert(toQRgb(turnHue(Red, g / 8.0)));
-  EXPECT_EQ(colours, expected);
-  const QImage& image = canvas.Image();
-  for (int y = 0; y + 48 < image.height(); ++y)
-    for (int x = 0; x + 48 < image.width(); ++x)
-      ASSERT_TRUE(image.pixel(x, y) == image.pixel(x + 48, y) &&
-                  image.pixel(x, y) == image.pixel(x, y + 48));
 }
 
 // A stroke under a pattern changes tiles all over the picture; a hundred of them stay in the
@@ -272,10 +235,7 @@ TEST_F(PatternDrawing, WhatWasDrawnBeforeIsNotRepeated) {
   canvas.ForeColor = Blue;
   canvas.Line(-500, -333, 500, -333);  // through the cell drawn in
   const int before = countPixels(Blue);
-  Pattern pattern(17);
-  pattern.setCellSize(40);
-  k.symmetry.setPattern(pattern);
-  k.symmetry.set(Kind::Pattern, 6);
+  use(17, 40);
   canvas.ForeColor = Red;
   penDown();
   k.Canvas_MouseMove(0, 0, 10, -20);

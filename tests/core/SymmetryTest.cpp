@@ -1,4 +1,3 @@
-#include <map>
 #include <numbers>
 
 #include "core/CoreFixture.h"
@@ -50,8 +49,7 @@ TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
   k.Canvas_MouseMove(0, 0, 61, -37);
   k.CentreAtPointer();
   k.cmdRainbow_Click();
-  const QPoint c = canvas.toPixel(61, -37);
-  const QImage& image = canvas.Image();
+  const QPointF c = canvas.toPixel(61, -37);
   for (const auto& [kind, order, reach] : runs) {
     for (int brush = 0; brush < 4; ++brush) {  // line, squares, circles, heptagon
       canvas.setBackColor(White);
@@ -63,30 +61,17 @@ TEST_F(SymmetryDrawing, CopiesOfEveryBrushAreExactOrWithinOneAndAHalfPixels) {
       penDown();
       k.Canvas_MouseMove(0, 0, float(p.x() - 9), float(p.y() - 3));
       k.Canvas_MouseMove(0, 0, float(p.x() + 9), float(p.y() + 5));
-      const int copies = k.symmetry.copies(k.MirrorMode);
-      std::map<QRgb, int> copyOf;
-      for (int i = 0; i < copies; ++i) copyOf[toQRgb(turnHue(Red, double(i) / copies))] = i;
-      std::vector<std::vector<QPoint>> pixels(copies);
-      for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-          if (auto i = copyOf.find(image.pixel(x, y)); i != copyOf.end())
-            pixels[i->second].push_back({x, y});
-      const auto near = [&](int copy, const CopyMap& m, QPoint from) {
-        const QPointF r = c + m.apply(from.x() - c.x(), from.y() - c.y());
-        for (int dy = -2; dy <= 2; ++dy)
-          for (int dx = -2; dx <= 2; ++dx) {
-            const QPoint q(int(std::round(r.x())) + dx, int(std::round(r.y())) + dy);
-            if (std::hypot(q.x() - r.x(), q.y() - r.y()) <= reach && image.valid(q) &&
-                copyOf.contains(image.pixel(q)) && copyOf[image.pixel(q)] == copy)
-              return true;
-          }
-        return false;
+      const auto pixels = pixelsOfCopies(k.symmetry.copies(k.MirrorMode));
+      const auto near = [&](const auto& to, const CopyMap& m, const auto& from) {
+        return std::ranges::all_of(from, [&](const auto& q) {
+          return within(c + m.apply(q.first - c.x(), q.second - c.y()), reach, to);
+        });
       };
-      for (int i = 1; i < copies; ++i) {
-        const CopyMap m = k.symmetry.copy(i), back{m.xx, m.yx, m.xy, m.yy};  // the transpose
+      for (std::size_t i = 1; i < pixels.size(); ++i) {
+        const CopyMap m = k.symmetry.copy(int(i)), back{m.xx, m.yx, m.xy, m.yy};  // the transpose
         ASSERT_GT(pixels[i].size(), 20u) << order << " " << brush << " " << i;
-        for (const QPoint q : pixels[i]) ASSERT_TRUE(near(0, back, q)) << order << brush << i;
-        for (const QPoint q : pixels[0]) ASSERT_TRUE(near(i, m, q)) << order << brush << i;
+        ASSERT_TRUE(near(pixels[0], back, pixels[i]) && near(pixels[i], m, pixels[0]))
+            << order << " " << brush << " " << i;
       }
     }
   }
@@ -108,33 +93,42 @@ TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradient) {
 }
 
 // The fill seeds every image of the pointer's pixel about the moved centre, each in its copy's
-// colour. Off the picture, the mirror modes start on the nearest edge pixel; the new kinds skip.
+// colour, also when images before it in the copy order fall off the picture and are skipped. Off
+// the picture, the mirror modes start on the nearest edge pixel instead.
 TEST_F(SymmetryDrawing, FillsSeedEveryImageAboutAMovedCentreSkippingThoseOffThePicture) {
-  k.symmetry.set(Kind::Kaleidoscope, 3);
+  const std::tuple<int, QPoint, QPoint, int> runs[] = {
+      {3, {-90, 40}, {60, 90}, 6}, {2, {-520, 0}, {-300, 100}, 2}};  // near the left edge
   k.cmdRainbow_Click();
-  k.Canvas_MouseMove(0, 0, -90, 40);
-  k.CentreAtPointer();
-  const QPoint c = canvas.toPixel(-90, 40), from = canvas.toPixel(60, 90) - c;
   k.sty_Click(2);
   setBrushSize(30);
-  penDown();
-  k.Canvas_MouseMove(0, 0, 60, 90);  // six circles
-  fillAt(60, 90, Blue);
-  ASSERT_EQ(canvas.fills.size(), 6u);
-  for (int i = 0; i < 6; ++i) {
-    const QPointF p = k.symmetry.copy(i).apply(from.x(), from.y());
-    const QPoint at = c + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
-    EXPECT_EQ(fromQRgb(canvas.Image().pixel(at)), turnHue(Blue, i / 6.0)) << i;
-  }
-  k.Canvas_MouseMove(0, 0, -520, 0);  // near the left edge
-  k.CentreAtPointer();
-  for (const bool kaleidoscope : {true, false}) {
-    kaleidoscope ? k.symmetry.set(Kind::Kaleidoscope, 2) : k.mir_Click(1);
+  for (const auto& [order, centre, point, onPicture] : runs) {
+    canvas.setBackColor(White);
     canvas.fills.clear();
-    fillAt(-300, 100, Blue);
-    EXPECT_TRUE(std::ssize(canvas.fills) == 4 - 2 * kaleidoscope &&
-                std::ranges::count(canvas.fills, 0, &QPoint::x) == 2 - 2 * kaleidoscope);
+    canvas.ForeColor = Red;
+    k.symmetry.set(Kind::Kaleidoscope, order);
+    k.Canvas_MouseMove(0, 0, float(centre.x()), float(centre.y()));
+    k.CentreAtPointer();
+    penDown();
+    k.Canvas_MouseMove(0, 0, float(point.x()), float(point.y()));  // a circle round each image
+    k.PenUp = true;
+    fillAt(std::int16_t(point.x()), std::int16_t(point.y()), Blue);
+    EXPECT_TRUE(std::ssize(canvas.fills) == onPicture &&
+                std::ranges::count(canvas.fills, 0, &QPoint::x) == 0);
+    const QPoint c = canvas.toPixel(float(centre.x()), float(centre.y())),
+                 from = canvas.toPixel(float(point.x()), float(point.y())) - c;
+    for (int i = 0; i < 2 * order; ++i) {
+      const QPointF p = k.symmetry.copy(i).apply(from.x(), from.y());
+      const QPoint at = c + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
+      EXPECT_TRUE(!canvas.Image().rect().contains(at) ||
+                  fromQRgb(canvas.Image().pixel(at)) == turnHue(Blue, i / (2.0 * order)))
+          << order << " " << i;
+    }
   }
+  k.mir_Click(1);
+  canvas.fills.clear();
+  fillAt(-300, 100, Blue);
+  EXPECT_TRUE(std::ssize(canvas.fills) == 4 &&
+              std::ranges::count(canvas.fills, 0, &QPoint::x) == 2);
 }
 
 // A fill starts at the very pixel whose colour it read, and its mirror starts are exact mirror
@@ -169,28 +163,4 @@ TEST(FillStarts, AreThePixelReadAndItsExactMirrorImagesOnCommonScreens) {
     EXPECT_TRUE(canvas.fills == std::vector{canvas.toPixel(-270, 0)} &&
                 canvas.Image().pixel(canvas.toPixel(-270, 300)) == toQRgb(Blue));
   }
-}
-
-// Each image of a rainbow fill takes its own copy's colour, also when images before it in the
-// copy order were skipped off the picture.
-TEST_F(SymmetryDrawing, RainbowFillImagesKeepTheirCopysColourWhenEarlierOnesAreSkipped) {
-  k.symmetry.set(Kind::Kaleidoscope, 2);
-  k.cmdRainbow_Click();
-  k.Canvas_MouseMove(0, 0, -520, 0);  // near the left edge: two of four images fall off
-  k.CentreAtPointer();
-  k.sty_Click(2);
-  setBrushSize(30);
-  penDown();
-  k.Canvas_MouseMove(0, 0, -300, 100);  // a circle round each image on the picture
-  fillAt(-300, 100, Blue);
-  const QPoint c = canvas.toPixel(-520, 0), from = canvas.toPixel(-300, 100) - c;
-  int onPicture = 0;
-  for (int i = 0; i < 4; ++i) {
-    const QPointF p = k.symmetry.copy(i).apply(from.x(), from.y());
-    const QPoint at = c + QPoint(int(std::nearbyint(p.x())), int(std::nearbyint(p.y())));
-    if (!canvas.Image().rect().contains(at)) continue;
-    ++onPicture;
-    EXPECT_EQ(fromQRgb(canvas.Image().pixel(at)), turnHue(Blue, i / 4.0)) << i;
-  }
-  EXPECT_EQ(onPicture, 2);
 }

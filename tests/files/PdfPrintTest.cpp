@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QFile>
 #include <QMessageBox>
