@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -90,10 +91,13 @@ TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
   }
   EXPECT_TRUE(low >= 0 && low < 0.01f && high < 1 && high > 0.99f) << low << " " << high;
   QTemporaryDir dir;
+  bool asksBeforeReplacing = false;
   for (int i = 0; i < 4; ++i) {  // colour accepted, cancelled; the file proposed; restore
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
       QWidget* modal = QApplication::activeModalWidget();
+      if (auto* files = qobject_cast<QFileDialog*>(modal))
+        asksBeforeReplacing = !files->testOption(QFileDialog::DontConfirmOverwrite);
       if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->defaultButton()->click();
       // The PNG filter chosen as a user does, in the dialog's list of file types.
       if (auto* types = modal ? modal->findChild<QComboBox*>("fileTypeCombo") : nullptr)
@@ -109,7 +113,8 @@ TEST(QtPlatformAnswers, RandomsAndTheDialogs) {
     } else if (i == 2) {
       const auto chosen = platform.chooseSaveFile(
           {"Save", "Bitmap (*.bmp);;PNG (*.png)", dir.path(), dir.filePath("a"), {"bmp", "png"}});
-      EXPECT_TRUE(chosen && chosen->name == dir.filePath("a.png") && chosen->filter == 1)
+      EXPECT_TRUE(chosen && chosen->name == dir.filePath("a.png") && chosen->filter == 1 &&
+                  asksBeforeReplacing)
           << chosen->name.toStdString() << chosen->filter;
     } else {
       EXPECT_TRUE(platform.askRestore(QImage(8, 8, QImage::Format_RGB32)));

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <set>
@@ -265,8 +266,37 @@ class Oracles {
         ++differ;
       }
     }
-    if (guides && differ == 0 && !k_.symmetry.guideAngles(k_.MirrorMode).empty())
-      return "the guides do not show";
+    if (guides && !pattern) return raysShow(shown, now, covered);
+    return std::nullopt;
+  }
+  // The guides run from the centre: for the mirror modes along their mirror lines, for a spin
+  // between its copies, the first straight up, for a kaleidoscope along its mirror lines, the
+  // first straight down. Each shows, dashed, somewhere along two stretches of its ray, unless the
+  // picture there is the guides' own grey.
+  std::optional<std::string> raysShow(const QImage& shown, const QImage& now,
+                                      const QImage& covered) const {
+    const int n = k_.symmetry.order();
+    const auto [rays, first] = k_.symmetry.kind() == Symmetry::Kind::Spin
+                                   ? std::pair{n > 1 ? n : 0, -M_PI / 2}
+                               : k_.symmetry.kind() == Symmetry::Kind::Kaleidoscope
+                                   ? std::pair{2 * n, M_PI / 2}
+                                   : std::pair{k_.MirrorMode == 0 ? 0 : 4 * k_.MirrorMode, 0.0};
+    const QPoint c = k_.symmetry.centrePixel(surface());
+    for (int j = 0; j < rays; ++j) {
+      const double a = first + 2 * M_PI * j / rays;
+      bool judged = false, seen = false;
+      for (const int r : {60, 61, 62, 63, 64, 65, 66, 67, 150, 151, 152, 153, 154, 155, 156, 157}) {
+        const QPoint p =
+            c + QPoint(int(std::lround(r * std::cos(a))), int(std::lround(r * std::sin(a))));
+        if (!now.rect().contains(p) || covered.pixel(p) != qRgb(0, 0, 0)) continue;
+        const QRgb under = now.pixel(p);
+        judged |= std::abs(qRed(under) - 128) + std::abs(qGreen(under) - 128) +
+                      std::abs(qBlue(under) - 128) >
+                  24;
+        seen |= shown.pixel(p) != under;
+      }
+      if (judged && !seen) return "no guide shows along the ray at " + std::to_string(a) + " rad";
+    }
     return std::nullopt;
   }
   // Blends of the picture's colour with the pattern guides' grey, blue, green and red: each
