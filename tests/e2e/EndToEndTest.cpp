@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "app/Layout.h"
 #include "e2e/XSession.h"
 
@@ -59,3 +61,14 @@ INSTANTIATE_TEST_SUITE_P(Screens, EndToEnd,
                          ::testing::Values(std::pair{QSize(1024, 768), 1},
                                            std::pair{QSize(1280, 1024), 1},
                                            std::pair{QSize(1600, 1200), 2}));
+
+// A picture named on the command line opens at start.
+TEST(EndToEndFiles, APictureNamedAtStartShows) {
+  XSession x({640, 480});
+  QImage picture(640, 480, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter(&picture).fillRect(100, 100, 200, 100, Qt::blue);
+  ASSERT_TRUE(picture.save(x.folder() + "/named.png") && x.launch({"named.png"}));
+  const auto shown = [](const QImage& s) { return countOf(s, qRgb(0, 0, 255)) == 200 * 100; };
+  EXPECT_TRUE(shown(x.waitFor(shown)));
+}
