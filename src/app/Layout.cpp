@@ -1,5 +1,8 @@
 #include "app/Layout.h"
 
+#include <QFrame>
+#include <QPalette>
+
 #include "canvas/Numbers.h"
 
 QRect toPixels(Twips area, double logicalDpi) {
@@ -13,4 +16,14 @@ QFont sansFont(double points, bool bold) {
   font.setPointSizeF(points);
   font.setBold(bold);
   return font;
+}
+
+void dressAsPanel(QFrame& frame) {
+  frame.setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame.setAutoFillBackground(true);
+  QPalette palette = frame.palette();
+  palette.setColor(QPalette::Window, ButtonFace);
+  frame.setPalette(palette);
+  frame.setAttribute(Qt::WA_NoMousePropagation);
+  frame.setCursor(Qt::ArrowCursor);
 }

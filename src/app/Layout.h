@@ -27,3 +27,8 @@ inline QColor toQColor(Colour c) {
 
 // The face of buttons whose colour the program never changes, and of the panel's frame.
 inline const QColor ButtonFace{240, 240, 240};
+
+class QFrame;
+// A small panel of controls beside the control panel, in its style: a sunken box of the buttons'
+// face with the arrow pointer, keeping its presses to itself (they never reach the canvas).
+void dressAsPanel(QFrame& frame);

@@ -47,13 +47,7 @@ PatternChooser::PatternChooser(QWidget* canvas, double logicalDpi) : QFrame(canv
   const int controls = 2 * RowHeight + Gap;
   const int width = Gap + Columns * (Side + Gap) + controls + 2 * Gap;
   setGeometry(toPixels({4125, 7275, width, 2 * (Side + Gap) + Gap}, logicalDpi));
-  setFrameStyle(QFrame::Box | QFrame::Sunken);
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, ButtonFace);
-  setPalette(palette);
-  setAttribute(Qt::WA_NoMousePropagation);
-  setCursor(Qt::ArrowCursor);
+  dressAsPanel(*this);
   setAccessibleName(tr("patterns"));
   setAccessibleDescription(
       tr("Repeats each stroke over the whole screen in one of 24 patterns: bands and "

@@ -24,13 +24,7 @@ SymmetryStrip::SymmetryStrip(QWidget* canvas, double logicalDpi)
     : QFrame(canvas), dpi_(logicalDpi) {
   setObjectName(QStringLiteral("SymmetryStrip"));
   setGeometry(toPixels({30, 7275, 4050, 975}, logicalDpi));
-  setFrameStyle(QFrame::Box | QFrame::Sunken);
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, ButtonFace);
-  setPalette(palette);
-  setAttribute(Qt::WA_NoMousePropagation);
-  setCursor(Qt::ArrowCursor);
+  dressAsPanel(*this);
   setAccessibleName(tr("symmetry"));
   setAccessibleDescription(
       tr("How each stroke is repeated round the centre: spin, kaleidoscope, "
