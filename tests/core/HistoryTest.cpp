@@ -61,6 +61,7 @@ TEST_F(Histories, EveryChangeIsOneStepAndWhatChangesNothingIsNone) {
     act();
     ASSERT_EQ(shown() != states.back(), changes) << states.size();
     if (changes) states.push_back(shown());
+    ASSERT_EQ(k.history.undoSteps(), states.size() - 1);  // a step of its own, at once
   }
   for (std::size_t i = states.size() - 1; i > 0; --i) {
     k.Canvas_KeyPress(UndoKey);
