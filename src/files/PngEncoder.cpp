@@ -112,9 +112,10 @@ QByteArray encodeQuickPng(const QImage& source, const QMap<QString, QString>& te
       std::min(MostStripes, height)));
   std::vector<std::future<Stripe>> others;
   for (int s = 1; s < stripes; ++s)
-    others.push_back(std::async(std::launch::async, packStripe, std::cref(picture),
-                                height * s / stripes, height * (s + 1) / stripes,
-                                s + 1 == stripes));
+    // Packed on this thread after all when no thread can be started.
+    others.push_back(std::async(std::launch::async | std::launch::deferred, packStripe,
+                                std::cref(picture), height * s / stripes,
+                                height * (s + 1) / stripes, s + 1 == stripes));
   std::vector<Stripe> packed;
   packed.push_back(packStripe(picture, 0, height / stripes, stripes == 1));
   for (auto& other : others) packed.push_back(other.get());
