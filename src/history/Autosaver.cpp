@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <new>
 
 #include "files/PictureFile.h"
 #include "files/PngEncoder.h"
@@ -110,6 +111,12 @@ bool Autosaver::holdBlock(QSize size, Clock::time_point until) {
   if (batch_.pixels && batch_.size == size) return true;
   std::unique_lock lock(mutex_);
   if (batch_.pixels) {
+    // The canvas changed its size under the same tiles: what was copied goes again.
+    for (const int t : batch_.tiles) {
+      staged_[std::size_t(t)] = 0;
+      if (!pending_[std::size_t(t)]) ++pendingCount_;
+      pending_[std::size_t(t)] = 1;
+    }
     discarded_.push_back(std::exchange(batch_, {}));
     wake_.notify_all();
   }
@@ -272,13 +279,15 @@ void Autosaver::writerLoop() {
       lock.lock();
       continue;
     }
-    if (wanted_ && !stop_) {
+    // A block wanted while a job waits is the job's own, back once the job has begun.
+    if (wanted_ && !stop_ && job_ == Job::None) {
       const QSize size = *wanted_;
       lock.unlock();
       Batch made = makeBlock(size);
       lock.lock();
       if (wanted_ == size) {
-        std::swap(spare_, made);
+        // Without the memory the drawing thread asks again at its next tick.
+        if (made.pixels) std::swap(spare_, made);
         wanted_.reset();
       }
       wake_.notify_all();
@@ -316,9 +325,14 @@ Autosaver::Batch Autosaver::makeBlock(QSize size) {
   const std::size_t tiles =
       std::size_t((size.width() + Surface::TileSide - 1) / Surface::TileSide) *
       std::size_t((size.height() + Surface::TileSide - 1) / Surface::TileSide);
-  Batch made{std::make_unique_for_overwrite<QRgb[]>(tiles * TileArea), size, {}};
+  Batch made;
+  try {
+    made = {std::make_unique_for_overwrite<QRgb[]>(tiles * TileArea), size, {}};
+    made.tiles.reserve(tiles);
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
   std::fill_n(made.pixels.get(), tiles * TileArea, QRgb(0));
-  made.tiles.reserve(tiles);
   if (shadow_.size() != size) {
     shadow_ = QImage(size, QImage::Format_RGB32);
     shadow_.fill(0);
