@@ -125,7 +125,9 @@ bool Autosaver::holdBlock(QSize size, Clock::time_point until) {
     if (spare_.pixels) discarded_.push_back(std::exchange(spare_, {}));
     wanted_ = size;
     wake_.notify_all();
-    if (!wake_.wait_until(lock, until, ready)) return false;
+    // A request the writer could not meet (no memory) ends the wait too.
+    wake_.wait_until(lock, until, [&] { return ready() || !wanted_; });
+    if (!ready()) return false;
   }
   batch_ = std::exchange(spare_, {});
   return true;
