@@ -6,18 +6,20 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <new>
 
 #include "files/PictureFile.h"
+#include "files/PngEncoder.h"
 #include "history/AutosaveSlot.h"
 
 namespace {
 
 const QString BackColorKey = QStringLiteral("KalyraBackColor");
-// Qt turns a quality of 80 into the fastest compression that still compresses: a canvas is
-// mostly large areas of one colour, so that is small and quick.
-constexpr int Quality = 80;
+constexpr int MostTilesTogether = 8;
+constexpr std::size_t TileArea = std::size_t(Surface::TileSide) * Surface::TileSide;
 
 class FixedPlace : public AutosavePlace {
  public:
@@ -81,66 +83,91 @@ Autosaver::~Autosaver() {
 }
 
 void Autosaver::gatherChanges(const Surface& canvas, double now) {
-  if (pending_.empty()) {
+  if (pending_.size() != std::size_t(canvas.tileCount())) {
     // At first every tile is new to the writer.
     pending_.assign(std::size_t(canvas.tileCount()), 1);
     pendingCount_ = canvas.tileCount();
-    stagedAt_.assign(std::size_t(canvas.tileCount()), -1);
+    staged_.assign(std::size_t(canvas.tileCount()), 0);
+    batch_.tiles.clear();
     seen_ = canvas.changeCount();
+    cursor_ = swept_ = 0;
     roundBegan_ = now;
-    return;
-  }
-  if (canvas.changeCount() == seen_) return;
-  for (int t = 0; t < canvas.tileCount(); ++t) {
-    if (canvas.tileStamp(t) > seen_ && !pending_[std::size_t(t)]) {
-      pending_[std::size_t(t)] = 1;
-      ++pendingCount_;
+  } else if (canvas.changeCount() != seen_) {
+    for (int t = 0; t < canvas.tileCount(); ++t) {
+      if (canvas.tileStamp(t) > seen_ && !pending_[std::size_t(t)]) {
+        pending_[std::size_t(t)] = 1;
+        ++pendingCount_;
+      }
     }
+    seen_ = canvas.changeCount();
+    unwritten_ = true;
+    removed_ = false;
   }
-  seen_ = canvas.changeCount();
-  unwritten_ = true;
-  removed_ = false;
+}
+
+// The block is made by the writer, as touching that much fresh memory page by page costs far
+// more than copying into it; the drawing thread waits for it no longer than its tick allows.
+bool Autosaver::holdBlock(QSize size, Clock::time_point until) {
+  if (batch_.pixels && batch_.size == size) return true;
+  std::unique_lock lock(mutex_);
+  if (batch_.pixels) {
+    // The canvas changed its size under the same tiles: what was copied goes again.
+    for (const int t : batch_.tiles) {
+      staged_[std::size_t(t)] = 0;
+      if (!pending_[std::size_t(t)]) ++pendingCount_;
+      pending_[std::size_t(t)] = 1;
+    }
+    discarded_.push_back(std::exchange(batch_, {}));
+    wake_.notify_all();
+  }
+  const auto ready = [&] { return spare_.pixels && spare_.size == size; };
+  if (!ready()) {
+    if (spare_.pixels) discarded_.push_back(std::exchange(spare_, {}));
+    wanted_ = size;
+    wake_.notify_all();
+    // A request the writer could not meet (no memory) ends the wait too.
+    wake_.wait_until(lock, until, [&] { return ready() || !wanted_; });
+    if (!ready()) return false;
+  }
+  batch_ = std::exchange(spare_, {});
+  return true;
 }
 
 // The cursor goes round the canvas and copies the changed tiles it passes. Every tile changed
 // before a round began has been copied, as it was then or later, once the cursor has gone all
 // the way round.
 void Autosaver::copyTiles(const Surface& canvas, int most, double seconds, double now) {
-  using Clock = std::chrono::steady_clock;
   const Clock::time_point until =
       Clock::now() + std::chrono::duration_cast<Clock::duration>(
                          std::chrono::duration<double>(std::min(seconds, 1e6)));
-  const QImage& image = canvas.Image();
-  const int tiles = canvas.tileCount();
-  for (int n = 0; pendingCount_ > 0 && n < most;) {
-    if (pending_[std::size_t(cursor_)]) {
-      if (n > 0 && Clock::now() >= until) break;
-      int& at = stagedAt_[std::size_t(cursor_)];
-      if (at < 0) {
-        at = int(staged_.size());
-        staged_.push_back({cursor_, {}});
-        if (!reuse_.empty()) {
-          staged_.back().pixels = std::move(reuse_.back());
-          reuse_.pop_back();
-        }
-      }
-      std::vector<QRgb>& pixels = staged_[std::size_t(at)].pixels;
-      const QRect r = canvas.tileRect(cursor_);
-      pixels.resize(std::size_t(r.width()) * std::size_t(r.height()));
-      QRgb* out = pixels.data();
-      for (int y = r.top(); y <= r.bottom(); ++y, out += r.width()) {
-        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + r.x();
-        std::copy(in, in + r.width(), out);
-      }
-      pending_[std::size_t(cursor_)] = 0;
-      --pendingCount_;
-      ++n;
-    }
+  if (pendingCount_ > 0 && !holdBlock(canvas.pixelSize(), until)) return;
+  const int tiles = canvas.tileCount(), columns = canvas.tileColumns();
+  const auto advance = [&] {
     cursor_ = (cursor_ + 1) % tiles;
     if (++swept_ >= tiles) {
       roundDone_ = roundBegan_;
       roundBegan_ = now;
       swept_ = 0;
+    }
+  };
+  for (int n = 0; pendingCount_ > 0 && n < most;) {
+    if (!pending_[std::size_t(cursor_)]) {
+      advance();
+      continue;
+    }
+    if (n > 0 && Clock::now() >= until) break;
+    // Changed tiles side by side in a row of tiles go together, a few at a time so that the
+    // clock is still looked at often.
+    int count = 1;
+    while (count < MostTilesTogether && n + count < most && (cursor_ + count) % columns != 0 &&
+           pending_[std::size_t(cursor_ + count)])
+      ++count;
+    copyRun(canvas, cursor_, count);
+    n += count;
+    pendingCount_ -= count;
+    for (int i = 0; i < count; ++i) {
+      pending_[std::size_t(cursor_)] = 0;
+      advance();
     }
   }
   if (pendingCount_ == 0) {
@@ -149,9 +176,26 @@ void Autosaver::copyTiles(const Surface& canvas, int most, double seconds, doubl
   }
 }
 
+void Autosaver::copyRun(const Surface& canvas, int first, int count) {
+  const QRect r = canvas.tileRect(first) | canvas.tileRect(first + count - 1);
+  const QImage& image = canvas.Image();
+  QRgb* const out = batch_.pixels.get() + std::size_t(first) * TileArea;
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + r.x();
+    const std::size_t row = std::size_t(y - r.top()) * Surface::TileSide;
+    for (int i = 0, x = 0; i < count; ++i, x += Surface::TileSide) {
+      const int width = std::min(Surface::TileSide, r.width() - x);
+      std::copy(in + x, in + x + width, out + std::size_t(i) * TileArea + row);
+    }
+  }
+  for (int t = first; t < first + count; ++t) {
+    if (!staged_[std::size_t(t)]) batch_.tiles.push_back(t);
+    staged_[std::size_t(t)] = 1;
+  }
+}
+
 bool Autosaver::collectOutcome(std::optional<QString>& notice, double now) {
   std::lock_guard lock(mutex_);
-  if (reuse_.empty()) std::swap(reuse_, spare_);
   if (outcome_) {
     failing_ = outcome_->failure.has_value();
     if (failing_ && !told_) notice = *outcome_->failure;
@@ -207,60 +251,113 @@ void Autosaver::finish(const Surface& canvas, bool saved) {
 
 void Autosaver::waitForWriter() {
   std::unique_lock lock(mutex_);
-  wake_.wait(lock, [this] { return !busy_ && job_ == Job::None; });
+  wake_.wait(lock, [this] { return !busy_ && job_ == Job::None && !wanted_; });
 }
 
-// Only the batch moves across; the writer's copy of the canvas is its own.
+// Only the batch moves across; the writer's copy of the canvas is its own. The writer is idle
+// here, so it has given back the block of the batch before.
 void Autosaver::hand(Job job, const Surface& canvas, double upTo) {
+  for (const int t : batch_.tiles) staged_[std::size_t(t)] = 0;
   {
     std::lock_guard lock(mutex_);
     job_ = job;
-    jobTiles_ = std::move(staged_);
+    jobBatch_ = std::exchange(batch_, {});
     jobBackColor_ = canvas.BackColor();
-    jobSize_ = canvas.pixelSize();
     jobUpTo_ = upTo;
   }
   if (job == Job::Write) handedUpTo_ = upTo;
-  staged_.clear();
-  std::fill(stagedAt_.begin(), stagedAt_.end(), -1);
   wake_.notify_all();
 }
 
 void Autosaver::writerLoop() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    wake_.wait(lock, [this] { return stop_ || job_ != Job::None; });
+    wake_.wait(lock,
+               [this] { return stop_ || job_ != Job::None || wanted_ || !discarded_.empty(); });
+    if (!discarded_.empty()) {
+      std::vector<Batch> gone = std::exchange(discarded_, {});
+      lock.unlock();
+      gone.clear();
+      lock.lock();
+      continue;
+    }
+    // A block wanted while a job waits is the job's own, back once the job has begun.
+    if (wanted_ && !stop_ && job_ == Job::None) {
+      const QSize size = *wanted_;
+      lock.unlock();
+      Batch made = makeBlock(size);
+      lock.lock();
+      if (wanted_ == size) {
+        // Without the memory the drawing thread asks again at its next tick.
+        if (made.pixels) std::swap(spare_, made);
+        wanted_.reset();
+      }
+      wake_.notify_all();
+      lock.unlock();
+      made = {};
+      lock.lock();
+      continue;
+    }
     if (job_ == Job::None) return;
     const Job job = job_;
-    std::vector<TileCopy> tiles = std::move(jobTiles_);
+    Batch batch = std::exchange(jobBatch_, {});
     const Colour backColor = jobBackColor_;
-    const QSize size = jobSize_;
     const double upTo = jobUpTo_;
     job_ = Job::None;
     busy_ = true;
     lock.unlock();
-    std::optional<QString> failure = perform(job, tiles, backColor, size);
+    takeIn(batch);
+    batch.tiles.clear();
     lock.lock();
-    for (TileCopy& copy : tiles) spare_.push_back(std::move(copy.pixels));
+    // The block goes back as soon as it is put into the writer's copy, not after the file.
+    if (!spare_.pixels && batch.pixels) spare_ = std::move(batch);
+    if (wanted_ && spare_.size == *wanted_) wanted_.reset();
+    wake_.notify_all();
+    lock.unlock();
+    batch = {};
+    std::optional<QString> failure = perform(job, backColor);
+    lock.lock();
     busy_ = false;
     outcome_ = Outcome{job, upTo, failure};
     wake_.notify_all();
   }
 }
 
-std::optional<QString> Autosaver::perform(Job job, std::vector<TileCopy>& tiles, Colour backColor,
-                                          QSize size) {
-  if (shadow_.size() != size) shadow_ = QImage(size, QImage::Format_RGB32);
-  const int columns = (size.width() + Surface::TileSide - 1) / Surface::TileSide;
-  for (const TileCopy& copy : tiles) {
+Autosaver::Batch Autosaver::makeBlock(QSize size) {
+  const std::size_t tiles =
+      std::size_t((size.width() + Surface::TileSide - 1) / Surface::TileSide) *
+      std::size_t((size.height() + Surface::TileSide - 1) / Surface::TileSide);
+  Batch made;
+  try {
+    made = {std::make_unique_for_overwrite<QRgb[]>(tiles * TileArea), size, {}};
+    made.tiles.reserve(tiles);
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
+  std::fill_n(made.pixels.get(), tiles * TileArea, QRgb(0));
+  if (shadow_.size() != size) {
+    shadow_ = QImage(size, QImage::Format_RGB32);
+    shadow_.fill(0);
+  }
+  return made;
+}
+
+void Autosaver::takeIn(const Batch& batch) {
+  if (!batch.pixels) return;
+  if (shadow_.size() != batch.size) shadow_ = QImage(batch.size, QImage::Format_RGB32);
+  const int columns = (batch.size.width() + Surface::TileSide - 1) / Surface::TileSide;
+  for (const int tile : batch.tiles) {
     const QRect r =
-        QRect((copy.tile % columns) * Surface::TileSide, (copy.tile / columns) * Surface::TileSide,
+        QRect((tile % columns) * Surface::TileSide, (tile / columns) * Surface::TileSide,
               Surface::TileSide, Surface::TileSide) &
         shadow_.rect();
-    const QRgb* in = copy.pixels.data();
-    for (int y = r.top(); y <= r.bottom(); ++y, in += r.width())
+    const QRgb* in = batch.pixels.get() + std::size_t(tile) * TileArea;
+    for (int y = r.top(); y <= r.bottom(); ++y, in += Surface::TileSide)
       std::copy(in, in + r.width(), reinterpret_cast<QRgb*>(shadow_.scanLine(y)) + r.x());
   }
+}
+
+std::optional<QString> Autosaver::perform(Job job, Colour backColor) {
   QString why;
   const std::optional<QString> file = place_.holdPlace(why);
   // Without a place there is no file of this copy's to remove.
@@ -271,7 +368,8 @@ std::optional<QString> Autosaver::perform(Job job, std::vector<TileCopy>& tiles,
     return std::nullopt;
   }
   if (job == Job::Check && isThere(path)) return std::nullopt;
-  const QByteArray png = encodePng(shadow_, Quality, {{BackColorKey, QString::number(backColor)}});
+  if (shadow_.isNull()) return QStringLiteral("the picture could not be encoded");
+  const QByteArray png = encodeQuickPng(shadow_, {{BackColorKey, QString::number(backColor)}});
   if (png.isEmpty()) return QStringLiteral("the picture could not be encoded");
   return writeAtomically(*file, png);
 }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <limits>
@@ -74,9 +75,13 @@ class Autosaver {
   static std::optional<Picture> read(const QString& file);
 
  private:
-  struct TileCopy {
-    int tile = 0;
-    std::vector<QRgb> pixels;
+  // Copies of tiles, each in its own place in a block with room for every tile. The block, once
+  // made, is used over and over, so that the drawing thread neither asks the system for memory
+  // nor gives it back.
+  struct Batch {
+    std::unique_ptr<QRgb[]> pixels;
+    QSize size;
+    std::vector<int> tiles;  // the tiles it holds
   };
   // Check: the file written last is looked for, and written again when it is gone.
   enum class Job { None, Write, Remove, Check };
@@ -86,13 +91,18 @@ class Autosaver {
     std::optional<QString> failure;
   };
 
+  using Clock = std::chrono::steady_clock;
+
   void gatherChanges(const Surface& canvas, double now);
+  bool holdBlock(QSize size, Clock::time_point until);
   void copyTiles(const Surface& canvas, int most, double seconds, double now);
+  void copyRun(const Surface& canvas, int first, int count);
   void hand(Job job, const Surface& canvas, double upTo);
   bool collectOutcome(std::optional<QString>& notice, double now);
   void writerLoop();
-  std::optional<QString> perform(Job job, std::vector<TileCopy>& tiles, Colour backColor,
-                                 QSize size);
+  Batch makeBlock(QSize size);
+  void takeIn(const Batch& batch);
+  std::optional<QString> perform(Job job, Colour backColor);
 
   std::unique_ptr<AutosavePlace> own_;  // the fixed file's place
   AutosavePlace& place_;
@@ -103,14 +113,13 @@ class Autosaver {
   std::vector<char> pending_;  // per tile: changed and not copied yet
   int pendingCount_ = 0;
   int cursor_ = 0;
-  int swept_ = 0;              // tiles the cursor passed since the round began
-  double roundBegan_ = 0;      // the tick at which the copying began its current round
-  double roundDone_ = -1;      // when the last round that went all the way round began
-  std::vector<int> stagedAt_;  // per tile: its place in staged_, or -1
-  std::vector<TileCopy> staged_;
-  std::vector<std::vector<QRgb>> reuse_;  // spare buffers taken over from the writer
-  bool unwritten_ = false;                // changes since the last batch handed over
-  bool removed_ = false;                  // the autosave was removed while saved
+  int swept_ = 0;             // tiles the cursor passed since the round began
+  double roundBegan_ = 0;     // the tick at which the copying began its current round
+  double roundDone_ = -1;     // when the last round that went all the way round began
+  std::vector<char> staged_;  // per tile: copied into `batch_`
+  Batch batch_;
+  bool unwritten_ = false;  // changes since the last batch handed over
+  bool removed_ = false;    // the autosave was removed while saved
   bool failing_ = false;
   bool told_ = false;
   double lastHanded_ = -1e9;
@@ -123,16 +132,18 @@ class Autosaver {
   std::mutex mutex_;
   std::condition_variable wake_;
   Job job_ = Job::None;
-  std::vector<TileCopy> jobTiles_;
+  Batch jobBatch_;
   Colour jobBackColor_ = White;
-  QSize jobSize_;
   double jobUpTo_ = 0;
   bool busy_ = false;
   bool stop_ = false;
   std::optional<Outcome> outcome_;  // set when a job ends
-  // Tile buffers the writer is done with, for the next copies: fresh memory would be faulted in
-  // page by page on the drawing thread.
-  std::vector<std::vector<QRgb>> spare_;
+  // The block for the next batch: the one the writer took last, back once the writer has put
+  // it into its own copy, or a new one of the size wanted. Blocks of another size go to the
+  // writer to be given back to the system.
+  Batch spare_;
+  std::optional<QSize> wanted_;
+  std::vector<Batch> discarded_;
 
   // The writer's side.
   QImage shadow_;
