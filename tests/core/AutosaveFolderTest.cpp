@@ -73,6 +73,8 @@ TEST(AutosaveFolder, ARemovedFolderIsMadeAgainWithoutTakingAPlaceFromAnotherCopy
   ASSERT_TRUE(QFile::exists(before) && QDir(folder).removeRecursively());
   Copy second(folder);
   EXPECT_EQ(second.slot.pictureFile(), before);
+  const QString leftover = folder + "/autosave-1.png";  // a run that ended without a word
+  ASSERT_TRUE(put(leftover, pictureBytes(qRgb(0, 0, 255))));
   first.draw(canvas, false);
   second.draw(other);
   const QString after = first.slot.pictureFile();
@@ -80,6 +82,7 @@ TEST(AutosaveFolder, ARemovedFolderIsMadeAgainWithoutTakingAPlaceFromAnotherCopy
   const auto mine = Autosaver::read(after), theirs = Autosaver::read(before);
   EXPECT_TRUE(mine && mine->pixels == canvas.Image());
   EXPECT_TRUE(theirs && theirs->pixels == other.Image());
+  EXPECT_TRUE(after != leftover && contentOf(leftover) == pictureBytes(qRgb(0, 0, 255)));
 }
 
 // Copies starting at the same moment each take a place of their own, and each picture left

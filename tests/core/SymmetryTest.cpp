@@ -90,6 +90,10 @@ TEST_F(SymmetryDrawing, RainbowCopiesTurnTheHueUnderTheGradient) {
     EXPECT_EQ(canvas.ops[i].colour, turnHue(packColour(255, 2, 3), (i % 6) / 6.0)) << i;
   EXPECT_EQ(canvas.ForeColor, packColour(255, 2, 3));
   EXPECT_TRUE(std::hypot(canvas.ops[6].x2 + 50, canvas.ops[6].y2 + 130) < 1);  // 150 up, left
+  k.mir_Click(0), k.sty_Click(1), setBrushSize(10);  // so does a square's, drawn last
+  penDown();
+  k.Canvas_MouseMove(0, 0, 100, 20);
+  EXPECT_TRUE(canvas.CurrentX == 100 - 150 + 20 && canvas.CurrentY == 20 - 150 + 20);
 }
 
 // The fill seeds every image of the pointer's pixel about the moved centre, each in its copy's

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/AutosaveRunner.h"
 #include "app/KeyCodes.h"
+#include "history/AutosaveSlot.h"
 #include "history/HistoryKeys.h"
 #include "widget/WindowFixture.h"
 
@@ -33,9 +34,9 @@ TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsWithinReason) {
   const auto seconds = [](const char* asked) {
     return qputenv("KALYRA_SPLASH_SECONDS", asked), splashSeconds();
   };
-  EXPECT_EQ((std::vector{seconds("0.5"), seconds("3"), seconds("abc"), seconds("-1"), seconds("5"),
-                         seconds("nan")}),
-            (std::vector{0.5, 3., 3., 3., 3., 3.}));
+  EXPECT_EQ((std::vector{seconds("0.5"), seconds("0"), seconds("3"), seconds("abc"), seconds("-1"),
+                         seconds("5"), seconds("nan")}),
+            (std::vector{0.5, 0., 3., 3., 3., 3., 3.}));
   qunsetenv("KALYRA_SPLASH_SECONDS");
 }
 
@@ -121,4 +122,16 @@ TEST_F(LayoutTest, TheAutosaveKeepsUnsavedWorkAtTheEndAndToldOfFailuresInsideThe
   EXPECT_TRUE(window.rect().contains(notice->geometry()) && notice->height() > 2 * oneLine);
   kept.finish();
   EXPECT_TRUE(QFile::exists(dir.filePath("kept.png")));
+  // An unreadable leftover put aside at start is told at once.
+  QFile leftover(dir.filePath("data/autosave-0.png"));
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("data")) && leftover.open(QIODevice::WriteOnly) &&
+              leftover.write("damaged") > 0);
+  leftover.close();
+  AutosaveSlot slot(dir.filePath("data"));
+  MainWindow next(platform, 96);
+  next.recoverAndAutosave(slot, false);
+  const auto told = next.findChildren<QLabel*>(QStringLiteral("autosaveNotice"));
+  EXPECT_TRUE(std::ranges::any_of(told, [&](const QLabel* l) {
+    return l->isVisibleTo(&next) && l->text().contains(QStringLiteral("unreadable"));
+  }));
 }
