@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QWindow>
@@ -135,36 +136,68 @@ struct PaintedPixels : QObject {
   }
 };
 
-// The line-pen move under p4m through the real window, with the repaint of what it changed.
-void linePenP4mWithRepaint(benchmark::State& state) {
+// The real window on the 4K screen under p4m on cells of `cell` pixels, its guides showing or
+// not, with every pixel it shows repainted once.
+struct PatternWindow {
+  PatternWindow(int cell, bool guides) {
+    platform.screen = Screen;
+    window = std::make_unique<MainWindow>(platform, 96);
+    window->resize(Screen);
+    window->show();
+    for (int i = 0; i < 100 && !window->windowHandle()->isExposed(); ++i)
+      QApplication::processEvents(QEventLoop::AllEvents, 10);
+    choose(window->core(), P4m, cell);
+    if (guides) typeG();
+    // The whole window painted once, with whatever repaint the guides asked for, before the
+    // moves are timed.
+    canvas()->repaint();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    canvas()->installEventFilter(&painted);
+  }
+  CanvasWidget* canvas() const { return window->canvas(); }
+  void typeG() {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, QStringLiteral("g"));
+    QCoreApplication::sendEvent(canvas(), &key);
+  }
+  void send(QEvent::Type type, QPointF at, Qt::MouseButton button) {
+    QMouseEvent event(type, at, canvas()->mapToGlobal(at), button, button, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas(), &event);
+  }
+
   FakePlatform platform;
-  platform.screen = Screen;
-  auto window = std::make_unique<MainWindow>(platform, 96);
-  window->resize(Screen);
-  window->show();
-  for (int i = 0; i < 100 && !window->windowHandle()->isExposed(); ++i)
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  choose(window->core(), P4m, 64);
-  CanvasWidget* canvas = window->canvas();
+  std::unique_ptr<MainWindow> window;
   PaintedPixels painted;
-  canvas->installEventFilter(&painted);
-  const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button) {
-    QMouseEvent event(type, at, canvas->mapToGlobal(at), button, button, Qt::NoModifier);
-    QCoreApplication::sendEvent(canvas, &event);
-  };
-  send(QEvent::MouseMove, {2600, 700}, Qt::NoButton);
-  send(QEvent::MouseButtonPress, {2600, 700}, Qt::LeftButton);
-  send(QEvent::MouseButtonRelease, {2600, 700}, Qt::LeftButton);
+};
+
+// The line-pen move under p4m through the real window, with the repaint of what it changed.
+// Arguments: the cell's side, and whether the guides show.
+void linePenP4mWithRepaint(benchmark::State& state) {
+  PatternWindow w(int(state.range(0)), state.range(1) != 0);
+  w.send(QEvent::MouseMove, {2600, 700}, Qt::NoButton);
+  w.send(QEvent::MouseButtonPress, {2600, 700}, Qt::LeftButton);
+  w.send(QEvent::MouseButtonRelease, {2600, 700}, Qt::LeftButton);
   QCoreApplication::sendPostedEvents();
+  const qint64 before = w.painted.pixels;
   int step = 0;
   // A spiral, so that no move draws over its own earlier pixels and every one repaints.
   for (auto _ : state) {
     const double a = step * M_PI / 180, r = 100 + 0.04 * std::min(step++, 12000);
-    send(QEvent::MouseMove, {2400 + r * std::cos(a), 700 + r * std::sin(a)}, Qt::NoButton);
+    w.send(QEvent::MouseMove, {2400 + r * std::cos(a), 700 + r * std::sin(a)}, Qt::NoButton);
     QCoreApplication::sendPostedEvents();
   }
-  if (window->core().PenUp) state.SkipWithError("the pen never went down");
-  state.counters["pixels/move"] = double(painted.pixels) / double(state.iterations());
+  if (w.window->core().PenUp) state.SkipWithError("the pen never went down");
+  state.counters["pixels/move"] = double(w.painted.pixels - before) / double(state.iterations());
+}
+
+// What a change of the guides (shown, or a new cell) costs the repaint of the whole window that
+// follows it, on the smallest cells, which have the most lines.
+void guidesRedrawnP4m(benchmark::State& state) {
+  PatternWindow w(24, true);
+  for (auto _ : state) {
+    w.typeG(), w.typeG();
+    w.canvas()->repaint();
+  }
+  if (!w.window->core().symmetry.guides) state.SkipWithError("no guides");
 }
 
 // A hundred strokes under p4m on a 64-pixel cell with rainbow copies, each changing tiles all
@@ -194,6 +227,9 @@ BENCHMARK(linePenP4m)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(worstStampP6m)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(fillP6m)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(linePenP4mWithRepaint)
+    ->Args({64, 0})
+    ->Args({24, 1})
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+BENCHMARK(guidesRedrawnP4m)->Unit(benchmark::kMillisecond)->Iterations(10);

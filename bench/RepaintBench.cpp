@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QWindow>
@@ -46,18 +45,6 @@ class UltraHdWindow {
   qint64 paintedPixels() const { return paints_.pixels; }
   CanvasWidget* canvas() { return window_->canvas(); }
 
-  void type(Qt::Key key, const QString& text) {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(canvas(), &event);
-    QCoreApplication::sendPostedEvents();
-  }
-  // The pattern p4m on its smallest cells, the guides showing: the most lines the guides have.
-  void smallestPatternWithGuides() {
-    type(Qt::Key_BracketRight, QStringLiteral("]"));
-    for (int i = 0; i < 4; ++i) type(Qt::Key_Comma, QStringLiteral(","));
-    type(Qt::Key_G, QStringLiteral("g"));
-    canvas()->repaint();  // the whole window once, before the moves are timed
-  }
   void send(QEvent::Type type, QPointF at, Qt::MouseButton button) {
     QMouseEvent event(type, at, canvas()->mapToGlobal(at), button, button, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas(), &event);
@@ -71,12 +58,12 @@ class UltraHdWindow {
 
 // The pointer circles about a point away from the centre, a few pixels per move, so the eight
 // copies lie far apart on the screen.
-void circleWithThePenDown(benchmark::State& state, UltraHdWindow& w) {
+void BM_LineMoveWithRepaint(benchmark::State& state) {
+  UltraHdWindow w;
   w.send(QEvent::MouseMove, {2600, 700}, Qt::NoButton);
   w.send(QEvent::MouseButtonPress, {2600, 700}, Qt::LeftButton);
   w.send(QEvent::MouseButtonRelease, {2600, 700}, Qt::LeftButton);
   QCoreApplication::sendPostedEvents();
-  const qint64 before = w.paintedPixels();
   int step = 0;
   for (auto _ : state) {
     const double a = (step++ % 360) * M_PI / 180;
@@ -84,13 +71,8 @@ void circleWithThePenDown(benchmark::State& state, UltraHdWindow& w) {
     QCoreApplication::sendPostedEvents();  // the repaint the move asked for
   }
   if (w.window().core().PenUp) state.SkipWithError("the pen never went down");
-  if (w.paintedPixels() == before) state.SkipWithError("nothing was repainted");
-  state.counters["pixels/move"] = double(w.paintedPixels() - before) / double(state.iterations());
-}
-
-void BM_LineMoveWithRepaint(benchmark::State& state) {
-  UltraHdWindow w;
-  circleWithThePenDown(state, w);
+  if (w.paintedPixels() == 0) state.SkipWithError("nothing was repainted");
+  state.counters["pixels/move"] = double(w.paintedPixels()) / double(state.iterations());
 }
 BENCHMARK(BM_LineMoveWithRepaint)
     ->Unit(benchmark::kMicrosecond)
@@ -107,33 +89,6 @@ void BM_FullWindowRepaint(benchmark::State& state) {
 BENCHMARK(BM_FullWindowRepaint)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-
-// The pattern's guides on 24-pixel cells over the whole screen: what a guide change costs the
-// first repaint after it, the guides drawn afresh over the whole window.
-void BM_PatternGuidesRedrawn(benchmark::State& state) {
-  UltraHdWindow w;
-  w.smallestPatternWithGuides();
-  for (auto _ : state) {
-    w.type(Qt::Key_G, QStringLiteral("g"));
-    w.type(Qt::Key_G, QStringLiteral("g"));
-    w.canvas()->repaint();
-  }
-  if (w.window().core().symmetry.kind() != Symmetry::Kind::Pattern ||
-      !w.window().core().symmetry.guides)
-    state.SkipWithError("no pattern guides");
-}
-BENCHMARK(BM_PatternGuidesRedrawn)->Unit(benchmark::kMillisecond)->Iterations(10);
-
-// A line-pen move under that pattern with its guides showing, and the repaint of what changed.
-void BM_PatternMoveWithGuidesAndRepaint(benchmark::State& state) {
-  UltraHdWindow w;
-  w.smallestPatternWithGuides();
-  circleWithThePenDown(state, w);
-}
-BENCHMARK(BM_PatternMoveWithGuidesAndRepaint)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
