@@ -27,3 +27,9 @@ void dressAsPanel(QFrame& frame) {
   frame.setAttribute(Qt::WA_NoMousePropagation);
   frame.setCursor(Qt::ArrowCursor);
 }
+
+void describe(QWidget* w, const QString& name, const QString& tip) {
+  w->setToolTip(tip);
+  w->setAccessibleName(name);
+  w->setAccessibleDescription(tip);
+}

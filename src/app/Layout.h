@@ -32,3 +32,8 @@ class QFrame;
 // A small panel of controls beside the control panel, in its style: a sunken box of the buttons'
 // face with the arrow pointer, keeping its presses to itself (they never reach the canvas).
 void dressAsPanel(QFrame& frame);
+
+class QString;
+class QWidget;
+// A control's tooltip, and what assistive tools read: its name and, as its description, the tip.
+void describe(QWidget* w, const QString& name, const QString& tip);

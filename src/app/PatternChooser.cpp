@@ -14,12 +14,6 @@ constexpr int Side = 600;  // a picture button, in twips
 constexpr int Gap = 45;
 constexpr int RowHeight = 375;
 
-void describe(QWidget* w, const QString& name, const QString& tip) {
-  w->setToolTip(tip);
-  w->setAccessibleName(name);
-  w->setAccessibleDescription(tip);
-}
-
 // A face button showing a picture inside its bevel.
 class PictureButton : public FaceButton {
  public:

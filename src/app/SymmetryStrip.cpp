@@ -11,12 +11,6 @@ constexpr int Row1 = 75;
 constexpr int Row2 = 525;
 constexpr int RowHeight = 375;
 
-void describe(QWidget* w, const QString& name, const QString& tip) {
-  w->setToolTip(tip);
-  w->setAccessibleName(name);
-  w->setAccessibleDescription(tip);
-}
-
 }  // namespace
 
 // Below the control panel's frame, as wide as it.
