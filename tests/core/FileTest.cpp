@@ -40,38 +40,6 @@ class InFolder : public CoreFixture {
   QTemporaryDir dir;
 };
 
-// The dialogs open in the folder used last and propose the last name, and the program's own
-// folder stays; a relative name is taken in the dialog's folder.
-TEST_F(InFolder, SaveThenOpenInTheFolderUsedLast) {
-  QDir(dir.path()).mkpath("other/sub");
-  platform.saveAnswers = {path("other/pic.bmp")};
-  EXPECT_EQ(k.CmdSave_Click(), std::nullopt);
-  const FileDialogRequest& save = platform.saveRequests.at(0);
-  EXPECT_EQ(save.title + save.filter + save.directory + save.proposedName,
-            "SaveBitmap Files (*.bmp);;PNG Files (*.png)" + dir.path());
-  EXPECT_TRUE(platform.directory == path("other") && k.ProgramDir == dir.path());
-  QFile::copy(path("other/pic.bmp"), path("other/sub/copy"));
-  platform.openAnswers = {QStringLiteral("sub/copy")};
-  EXPECT_EQ(k.cmdOpen_Click(), std::nullopt);
-  const FileDialogRequest& open = platform.openRequests.at(0);
-  EXPECT_EQ(open.title + open.directory + open.proposedName,
-            "Open" + path("other") + path("other/pic.bmp"));
-  EXPECT_TRUE(k.PictureFileName == path("other/sub/copy") &&
-              platform.directory == path("other/sub"));
-}
-
-// The save dialog is told the extensions, so that it asks before replacing the file a bare name
-// becomes; a name's own extension decides the format in any letter case, and one of neither kind
-// is kept with the filter's format.
-TEST_F(InFolder, ANameKeepsItsExtensionWhichDecidesTheFormat) {
-  for (const auto& [typed, format] : {std::pair("Low.Bmp", "bmp"), {"my.picture", "png"}}) {
-    platform.saveAnswers = {FileChoice(typed, 1)};
-    EXPECT_TRUE(k.CmdSave_Click() == std::nullopt && k.PictureFileName == path(typed));
-    EXPECT_EQ(QImageReader(path(typed)).format(), format) << typed;
-  }
-  EXPECT_EQ(platform.saveRequests.at(0).suffixes, QStringList({"bmp", "png"}));
-}
-
 TEST(BmpWriter, WritesBottomUpBgrRowsPaddedToFourBytes) {
   QImage picture(3, 2, QImage::Format_RGB32);  // 9 bytes a row, padded to 12
   picture.setDotsPerMeterX(3780);

@@ -1,7 +1,6 @@
 #include <QTemporaryDir>
 
 #include "core/CoreFixture.h"
-#include "files/PictureFile.h"
 #include "history/HistoryKeys.h"
 
 // What the canvas shows and what a repaint of its background would bring back.
@@ -103,22 +102,4 @@ TEST(History, KeepsOnlyChangedTilesAndHundredsOfStepsWithinTheBudget) {
         << steps;
     EXPECT_TRUE(history.undo(canvas) && canvas.Image() == before);
   }
-}
-
-// Undoing or redoing back to the picture last saved counts as saved, but not once the step after
-// it was replaced, nor when the canvas was changed outside the history (a recovered picture).
-TEST_F(Histories, UndoAndRedoBackToThePictureLastSavedCountAsSaved) {
-  stroke(-100, -300);
-  platform.saveAnswers = {FileChoice(dir.filePath("a"), 1)};
-  ASSERT_EQ(k.CmdSave_Click(), std::nullopt);
-  stroke(50, 50);
-  std::string saved;
-  const auto note = [&](auto... steps) {
-    ((steps == 'u' ? k.UndoStep() : steps == 'r' ? k.RedoStep() : stroke(-50, 100)), ...);
-    saved += k.history.isSaved(canvas) ? 'S' : '-';
-  };
-  note('u'), note('u'), note('r'), note('r'), note('u'), note('s', 'u', 'r', 'r'), note('u');
-  canvas.setPicture(QImage(10, 10, QImage::Format_RGB32));
-  note('s', 'u');
-  EXPECT_EQ(saved, "S-S-S-S-");
 }

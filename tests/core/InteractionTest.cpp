@@ -6,7 +6,6 @@
 #include "interaction/FloodFill.h"
 
 namespace {
-constexpr int Left = 1, Right = 2, Middle = 4;
 constexpr Colour Blue = 0xff0000;
 
 // The obvious fill, one pixel at a time: the oracle for the scanline fill.
@@ -22,28 +21,6 @@ QImage referenceFill(QImage image, QPoint start, QRgb surface, QRgb paint) {
   return image;
 }
 }  // namespace
-
-using Presses = CoreFixture;
-
-// With clicks switched off ('/'), left and right do nothing, but the middle button still picks,
-// the gradient going on from the colour picked, and fill mode still fills, never touching a pen
-// that is down.
-TEST_F(Presses, WithClicksOffLeftAndRightDoNothingButMiddlePicksAndFillModeFills) {
-  // A press acts at the pointer of the last move, never where it is reported.
-  const auto press = [&](int button) { k.Canvas_MouseDown(button, 0, 333, 222); };
-  penDown();
-  k.Canvas_KeyPress('/');
-  press(Left), press(Right);
-  EXPECT_TRUE(!k.PenUp && k.Undo.isNull() && !k.view.isVisible(Control::cmdColorBar));
-  canvas.setBackColor(Yellow);
-  press(Middle);
-  EXPECT_TRUE(canvas.ForeColor == Yellow && k.GreenValue == 255);
-  k.CmdFill_Click();
-  press(Left);
-  k.Canvas_KeyPress('/');
-  press(Left);
-  EXPECT_TRUE(canvas.fills.size() == 16u && !k.PenUp && k.ClicksOn == 1);
-}
 
 // Winding corridors, clutter with one-pixel regions and regions touching every edge, widths on and
 // off whole words of 64 pixels, starts in corners and on edges: pixels, alpha bytes included, and

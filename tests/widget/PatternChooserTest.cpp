@@ -26,22 +26,3 @@ TEST_F(PatternChooserTest, PicturesShowEachPatternsMovesAndAreNamed) {
         << b->accessibleName().toStdString();
   }
 }
-
-// A pattern's guides show its cells, mirrors and turns on the screen, never in the picture.
-TEST_F(PatternChooserTest, GuidesShowOnTheScreenOnly) {
-  QTest::mouseMove(canvas, {333, 222});
-  QTest::keyClick(canvas, 'c');
-  QTest::keyClick(canvas, ']');
-  QTest::keyClick(canvas, 'g');
-  const QImage shown = canvas->grab().toImage();
-  const QImage& picture = window.surface().Image();
-  int guides = 0;
-  for (int y = 0; y < shown.height(); y += 3)
-    for (int x = 0; x < shown.width(); x += 3) {
-      ASSERT_EQ(picture.pixel(x, y) | 0xff000000u, qRgb(255, 255, 255));
-      guides += shown.pixelColor(x, y) != Qt::white;
-    }
-  EXPECT_GT(guides, 1000);
-  // The turn of four at the centre shows there.
-  EXPECT_NE(shown.pixelColor(333, 222), Qt::white);
-}
