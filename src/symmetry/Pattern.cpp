@@ -328,6 +328,19 @@ PatternGuides Pattern::guides(const QRectF& area) const {
   }
   for (const QLineF& l : cells) guides.lines.push_back({l, PatternGuides::Line::Cell});
 
+  // The shortest translation of the grid along the unit direction u, or 0 when none is.
+  const auto periodAlong = [&](QPointF u) {
+    double shortest = 0;
+    for (int m = -4; m <= 4; ++m)
+      for (int n = -4; n <= 4; ++n) {
+        const QPointF t = m * a + n * b;
+        const double length = std::hypot(t.x(), t.y());
+        if (length > 1e-9 && std::abs(t.x() * u.y() - t.y() * u.x()) < 1e-6 * length &&
+            (shortest == 0 || length < shortest))
+          shortest = length;
+      }
+    return shortest;
+  };
   // Every move followed by every translation that keeps it near the area: its mirror or glide
   // line, or its centre of turn. Lines are told apart by direction and distance from the origin.
   const double reach = std::hypot(a.x() + b.x(), a.y() + b.y()) + std::hypot(a.x(), b.y());
@@ -349,10 +362,14 @@ PatternGuides Pattern::guides(const QRectF& area) const {
         if (u.y() < -1e-9 || (u.y() <= 1e-9 && u.x() < 0)) u = -u;
         const QPointF n(-u.y(), u.x());
         const double offset = QPointF::dotProduct(c, n) / 2;
-        const double glide = QPointF::dotProduct(c, u);
+        // A translation along the line shortens the glide by whole periods of the grid there,
+        // so the line is a mirror when the glide is a whole number of them: near the area's
+        // corners that translation may be beyond the shifts looked at.
+        const double period = periodAlong(u), glide = QPointF::dotProduct(c, u);
         const auto key =
             std::make_pair(std::lround(std::atan2(u.y(), u.x()) * 1e4), std::lround(offset * 4));
-        const bool mirror = std::abs(glide) < 1e-6;
+        const bool mirror =
+            std::abs(period > 0 ? glide - period * std::round(glide / period) : glide) < 1e-6;
         if (const auto line = clip(offset * n, u, area)) {
           auto [at, fresh] = lines.try_emplace(key, *line, mirror);
           if (!fresh) at->second.second = at->second.second || mirror;

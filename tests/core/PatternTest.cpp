@@ -1,3 +1,5 @@
+#include <functional>
+#include <numbers>
 #include <random>
 #include <set>
 
@@ -40,6 +42,84 @@ TEST(PatternGroup, MovesNumberThePointGroupAndComposeIntoImages) {
             ASSERT_TRUE(inOrbit(p.move(h).apply(p.move(g).apply(x) + shift)))
                 << i << " " << g << " then " << h;
     }
+  }
+}
+
+namespace {
+
+// Whether the map x -> t(x) is one of the pattern's moves followed by a whole number of cells:
+// the same as some move on three points, by one translation of the grid.
+bool inGroup(const Pattern& p, const std::function<QPointF(QPointF)>& t) {
+  const QPointF a = p.a(), b = p.b(), points[] = {{0, 0}, {1, 0}, {0, 1}};
+  for (int g = 0; g < p.moves(); ++g) {
+    const QPointF d = t({0, 0}) - p.move(g).apply({0, 0});
+    if (!std::ranges::all_of(points, [&](QPointF q) { return near(t(q) - p.move(g).apply(q), d); }))
+      continue;
+    const double n = b.y() == 0 ? 0 : d.y() / b.y(), m = (d.x() - n * b.x()) / a.x();
+    if (std::abs(m - std::round(m)) < 1e-6 && std::abs(n - std::round(n)) < 1e-6 &&
+        (b.y() != 0 || std::abs(d.y()) < 1e-6))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// The guides show every line and centre of the pattern's moves, and nothing else: a mirror line
+// is one the pattern's reflection in it belongs to, a glide line one it glides along by half a
+// translation but does not reflect in, and each centre of a turn is marked with the highest
+// order of turn about it. Which patterns have mirrors, and which glides that are no mirrors, is
+// the crystallographers' tables'.
+TEST(PatternGroup, GuidesMarkItsMirrorsGlidesAndTurnsWithTheirOrder) {
+  constexpr bool Mirrors[Pattern::Count] = {0, 0, 1, 0, 1, 1, 1, 0, 0, 1, 0, 1,
+                                            1, 1, 0, 1, 0, 1, 1, 0, 1, 1, 0, 1};
+  constexpr bool Glides[Pattern::Count] = {0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1,
+                                           0, 1, 1, 1, 0, 1, 1, 0, 1, 1, 0, 1};
+  constexpr int HighestTurn[Pattern::Count] = {1, 1, 1, 2, 2, 1, 2, 1, 2, 1, 1, 1,
+                                               2, 2, 2, 2, 4, 4, 4, 3, 3, 3, 6, 6};
+  for (int i = 0; i < Pattern::Count; ++i) {
+    Pattern p(i);
+    p.setCellSize(40);
+    const PatternGuides guides = p.guides({-130, -130, 260, 260});
+    bool mirrors = false, glides = false;
+    for (const auto& [line, kind] : guides.lines) {
+      if (kind == PatternGuides::Line::Cell) continue;
+      const QPointF q = line.p1(), u = (line.p2() - q) / line.length();
+      const auto glide = [&](double along) {
+        return [=](QPointF x) {
+          const QPointF v = x - q;
+          return q + 2 * QPointF::dotProduct(v, u) * u - v + along * u;
+        };
+      };
+      bool halfShift = false;
+      for (int m = -2; m <= 2; ++m)
+        for (int n = -2; n <= 2; ++n) {
+          const QPointF t = m * p.a() + n * p.b();
+          const double along = QPointF::dotProduct(t, u);
+          halfShift |= std::abs(along) > 1e-6 && near(t, along * u) && inGroup(p, glide(along / 2));
+        }
+      const bool mirror = kind == PatternGuides::Line::Mirror;
+      EXPECT_TRUE(inGroup(p, glide(0)) == mirror && (mirror || halfShift))
+          << i << " " << mirror << " through " << q.x() << "," << q.y();
+      (mirror ? mirrors : glides) = true;
+    }
+    EXPECT_TRUE(mirrors == Mirrors[i] && glides == Glides[i]) << i;
+    int highest = 1;
+    for (const auto& [c, order] : guides.turns) {
+      const auto turn = [c](int n) {
+        const double a = 2 * std::numbers::pi / n;
+        return [=](QPointF x) {
+          const QPointF v = x - c;
+          return c + QPointF(std::cos(a) * v.x() - std::sin(a) * v.y(),
+                             std::sin(a) * v.x() + std::cos(a) * v.y());
+        };
+      };
+      int most = 1;
+      for (const int n : {2, 3, 4, 6}) most = inGroup(p, turn(n)) ? n : most;
+      EXPECT_EQ(order, most) << i << " at " << c.x() << "," << c.y();
+      highest = std::max(highest, order);
+    }
+    EXPECT_EQ(highest, HighestTurn[i]) << i;
   }
 }
 
