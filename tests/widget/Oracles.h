@@ -145,6 +145,7 @@ class Oracles {
     settle();
     const QImage was = picture();
     const Colour back = surface().BackColor();
+    const bool saved = k_.history.isSaved(surface());
     const std::size_t steps = k_.history.undoSteps();
     const int n = int(std::min(std::size_t(most), steps));
     for (int i = 0; i < n; ++i)
@@ -161,6 +162,8 @@ class Oracles {
     if (picture() != was || surface().BackColor() != back)
       return "undoing and redoing as often did not give the canvas back";
     if (k_.history.undoSteps() < steps) return "undoing and redoing as often lost steps";
+    if (k_.history.isSaved(surface()) != saved)
+      return "undoing and redoing as often changed whether the picture counts as saved";
     return std::nullopt;
   }
 
@@ -320,7 +323,8 @@ class Oracles {
   }
 
   // Assistive tools read every button's name without its mnemonic mark, and the name of a pen
-  // width or polygon button tells the width or the sides it chooses, as its caption does.
+  // width or polygon button tells the width or the sides it chooses, as its caption does. What
+  // they read as a control's description is what its tooltip tells.
   std::optional<std::string> names() {
     if (std::exchange(namesRead_, true)) return std::nullopt;
     const auto name = [](QWidget* w) {
@@ -328,6 +332,10 @@ class Oracles {
     };
     for (FaceButton* b : window_.findChildren<FaceButton*>())
       if (name(b).contains('&')) return b->objectName().toStdString() + " is read with its '&'";
+    for (QWidget* w : window_.findChildren<QWidget*>())
+      if (!w->toolTip().isEmpty() &&
+          QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description) != w->toolTip())
+        return w->objectName().toStdString() + " is described otherwise than its tooltip";
     const PanelWidgets& p = window_.panel();
     for (int i = 0; i < 8; ++i)
       if (!name(p.th[i]).contains(QString::number(2 * i + 1)) ||
