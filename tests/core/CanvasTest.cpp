@@ -1,6 +1,24 @@
+#include "canvas/DirtyRegion.h"
 #include "core/CoreFixture.h"
 
 class SurfacePixels : public CoreFixture {};
+
+// The changed area is handed to the window as one region built in a sweep; it must be the very
+// region a union of the rectangles gives, or the window repaints too little or reads a
+// malformed region. Rectangles on a coarse grid overlap, abut and line up across gaps.
+TEST(ChangedArea, SweptRegionEqualsTheUnionOfOverlappingAbuttingAndScatteredRectangles) {
+  unsigned seed = 7;
+  const auto next = [&seed](int range) {
+    return int((seed = seed * 1103515245 + 12345) >> 16) % range;
+  };
+  for (int set = 0; set < 8; ++set) {
+    std::vector<QRect> rects(std::size_t(set) * 20);
+    QRegion reference;
+    for (QRect& r : rects)
+      reference += r = QRect(4 * next(5 + 8 * set), next(20 + 20 * set), 4 * next(3), 1 + next(8));
+    EXPECT_EQ(unionOf(rects), reference) << set;
+  }
+}
 
 // Segments join a changed rectangle they overlap, the many dots beyond the kept count join the
 // last one, and the tiles remember rectangles taken before: the changed area must still hold
