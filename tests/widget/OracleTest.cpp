@@ -307,6 +307,14 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
     return [&s, k, m] { return s.key(k, m); };
   };
   const auto move = [&s](QPoint to) { return [&s, to] { return s.moveTo(to); }; };
+  // The action `n` times, stopping at the first rule broken.
+  const auto times = [](int n, std::function<std::optional<std::string>()> act) {
+    return [n, act] {
+      std::optional<std::string> broken;
+      for (int i = 0; i < n && !broken; ++i) broken = act();
+      return broken;
+    };
+  };
   const auto answer = [&s](auto act, auto setUp) {
     return [&s, act, setUp] { return setUp(s.platform), act(); };
   };
@@ -381,6 +389,9 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
       {"kaleidoscope", click(strip.cmdKaleidoscope), set({{"kind", kaleidoscope}})},
       {"order up", click(strip.cmdOrderUp), set({{"order", 7}})},
       {"order down", click(strip.cmdOrderDown), set({{"order", 6}})},
+      {"order down past the least", times(5, click(strip.cmdOrderDown)), set({{"order", 2}})},
+      {"order up past the most", times(31, click(strip.cmdOrderUp)), set({{"order", 32}})},
+      {"order down again", times(26, click(strip.cmdOrderDown)), set({{"order", 6}})},
       {"rainbow", click(strip.cmdRainbow), flip("rainbow")},
       {"rainbow again", click(strip.cmdRainbow), flip("rainbow")},
       {"guides", click(strip.cmdGuides), flip("guides")},
