@@ -400,6 +400,12 @@ class Oracles {
       return "the title's colour does not tell whether the echo is on";
     if (s.lblOrder->text() != QString::number(k_.symmetry.order()))
       return "the strip does not show the order";
+    const Pattern& chosen = k_.symmetry.pattern();
+    const QString width = QString::number(chosen.cell().width());
+    if (window_.patternChooser()->lblCell->text() !=
+        (chosen.stretchable() ? width + u'\u00d7' + QString::number(chosen.cell().height())
+                              : width))
+      return "the chooser does not show the cell's width, and its height where it can stretch";
     if (p.ScrollSize->value() != k_.BrushSize) return "the size bar does not show the size";
     if (p.txtRed->text() != k_.view.txtRed || p.txtGreen->text() != k_.view.txtGreen ||
         p.txtBlue->text() != k_.view.txtBlue)
