@@ -262,34 +262,3 @@ TEST_F(PatternDrawing, HexagonalCopiesLieWithinOneAndAHalfPixelsOfTheirExactImag
     }
   }
 }
-
-// A stroke under a pattern changes tiles all over the picture; a hundred of them stay in the
-// history's budget for the screen (256 MB for 3840 x 2160, here a sixteenth of both; the 4K
-// figure itself is a benchmark's), and undoing and redoing them puts the same pixels back.
-TEST(PatternHistory, AHundredPatternStrokesFitTheBudget) {
-  const QSize screen(960, 540);
-  FakePlatform platform;
-  platform.screen = screen;
-  Surface canvas(screen);
-  Kalyra k(canvas, platform);
-  k.Form_Load();
-  k.history = History(History::DefaultBudget / 16);
-  Pattern pattern(17);  // p4m
-  pattern.setCellSize(24);
-  k.symmetry.setPattern(pattern);
-  k.symmetry.set(Kind::Pattern, 6);
-  k.cmdRainbow_Click();
-  for (int stroke = 0; stroke < 100; ++stroke) {
-    k.Canvas_MouseMove(0, 0, float(stroke % 10) * 3, float(stroke / 10) * 2);
-    k.Canvas_MouseDown(1, 0, 0, 0);
-    k.Canvas_MouseMove(0, 0, float(stroke % 10) * 3 + 5, float(stroke / 10) * 2 + 4);
-    k.Canvas_MouseDown(1, 0, 0, 0);
-  }
-  EXPECT_EQ(k.history.undoSteps(), 100u);
-  EXPECT_LE(k.history.bytes(), History::DefaultBudget / 16);
-  const QImage drawn = canvas.Image().copy();
-  k.UndoStep(), k.UndoStep();
-  EXPECT_NE(canvas.Image(), drawn);
-  k.RedoStep(), k.RedoStep();
-  EXPECT_EQ(canvas.Image(), drawn);
-}

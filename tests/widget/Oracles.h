@@ -255,7 +255,6 @@ class Oracles {
     const bool pattern = guides && k_.symmetry.kind() == Symmetry::Kind::Pattern;
     const QImage full =
         pattern ? window_.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) : now;
-    int differ = 0;
     for (int y = 0; y < now.height(); ++y) {
       const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
       const auto* b = reinterpret_cast<const QRgb*>(now.constScanLine(y));
@@ -266,7 +265,6 @@ class Oracles {
           return "the screen does not show the picture at " + std::to_string(x) + "," +
                  std::to_string(y) + ": " + QColor(a[x]).name().toStdString() + " for " +
                  QColor(b[x]).name().toStdString();
-        ++differ;
       }
     }
     if (guides && !pattern) return raysShow(shown, now, covered);
