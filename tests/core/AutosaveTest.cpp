@@ -109,3 +109,22 @@ TEST(Autosave, KeepsUpWithDrawingWithoutAPauseOnAFourKCanvas) {
   const auto kept = Autosaver::read(file);
   EXPECT_TRUE(kept && kept->pixels == canvas.Image());
 }
+
+// A folder the user may not write to is told in those words. Root may write anywhere, so there
+// the writing is done by a child process that has become an ordinary user.
+TEST(Autosave, AFolderTheUserMayNotWriteToIsToldInWords) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("locked") &&
+              ::chmod(dir.filePath("locked").toLocal8Bit().constData(), 0555) == 0 &&
+              ::chmod(dir.path().toLocal8Bit().constData(), 0755) == 0);
+  const auto writeThere = [&] {
+    if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+    Surface drawn({64, 48});
+    Autosaver locked(dir.filePath("locked/autosave.png"), {0, 0, 64});
+    std::optional<QString> notice;
+    for (int i = 0; i < 4 && !notice; ++i, locked.waitForWriter())
+      drawn.Line(float(i), 0, 40, 30), notice = locked.tick(drawn, false, i * 11.0);
+    std::_Exit(notice == "it is not allowed to write there" ? 0 : 1);
+  };
+  EXPECT_EXIT(writeThere(), ::testing::ExitedWithCode(0), "");
+}
