@@ -31,7 +31,7 @@ double threadSeconds() {
 }
 
 // As the window's timer: every tenth of a second, and every 8 ms while the copying is behind.
-constexpr double QuietTick = 0.1, BehindTick = 0.008;
+constexpr double QuietTick = 0.1, BehindTick = 0.003;
 constexpr double MovesPerSecond = 120;
 
 struct Drawing {

@@ -8,7 +8,7 @@ namespace {
 // While behind, a tick comes often enough to copy a whole-canvas change of the largest screens
 // within a second or two, each one still short.
 constexpr int QuietInterval = 100;  // milliseconds
-constexpr int BehindInterval = 8;
+constexpr int BehindInterval = 3;
 
 }  // namespace
 

@@ -41,7 +41,7 @@ class Autosaver {
     double quietSeconds = 1;   // at least this long between two writes
     double retrySeconds = 10;  // after a failed write
     int tilesPerTick = std::numeric_limits<int>::max();
-    double copySeconds = 0.0007;  // the most a tick copies for
+    double copySeconds = 0.00025;  // the most a tick copies for
     double checkSeconds = 5;      // how often the file is looked for while nothing changes
   };
 
