@@ -351,23 +351,26 @@ PatternGuides Pattern::guides(const QRectF& area) const {
   plain.moves_ = {Move{}};
   plain.images({0, 0}, area, reach, shifts);
   for (const Move& g : moves_) {
+    // A reflection's axis is the direction it keeps: (1 + L) of any vector not in the normal. A
+    // translation along the axis shortens the glide by whole periods of the grid there.
+    QPointF u, n;
+    double period = 0;
+    if (g.det() < 0) {
+      u = {1 + g.xx, g.yx};
+      if (std::hypot(u.x(), u.y()) < 1e-9) u = {g.xy, 1 + g.yy};
+      u /= std::hypot(u.x(), u.y());
+      if (u.y() < -1e-9 || (u.y() <= 1e-9 && u.x() < 0)) u = -u;
+      n = {-u.y(), u.x()};
+      period = periodAlong(u);
+    }
     for (const Image& s : shifts) {
       const QPointF c(g.dx + s.shift.x(), g.dy + s.shift.y());
       if (g.det() < 0) {
-        // The mirror's axis is the direction the move keeps: (1 + L) of any vector not in the
-        // normal.
-        QPointF u(1 + g.xx, g.yx);
-        if (std::hypot(u.x(), u.y()) < 1e-9) u = {g.xy, 1 + g.yy};
-        u /= std::hypot(u.x(), u.y());
-        if (u.y() < -1e-9 || (u.y() <= 1e-9 && u.x() < 0)) u = -u;
-        const QPointF n(-u.y(), u.x());
-        const double offset = QPointF::dotProduct(c, n) / 2;
-        // A translation along the line shortens the glide by whole periods of the grid there,
-        // so the line is a mirror when the glide is a whole number of them: near the area's
-        // corners that translation may be beyond the shifts looked at.
-        const double period = periodAlong(u), glide = QPointF::dotProduct(c, u);
+        const double offset = QPointF::dotProduct(c, n) / 2, glide = QPointF::dotProduct(c, u);
         const auto key =
             std::make_pair(std::lround(std::atan2(u.y(), u.x()) * 1e4), std::lround(offset * 4));
+        // A mirror when the glide is a whole number of periods: near the area's corners the
+        // translation that takes it away may be beyond the shifts looked at.
         const bool mirror =
             std::abs(period > 0 ? glide - period * std::round(glide / period) : glide) < 1e-6;
         if (const auto line = clip(offset * n, u, area)) {
