@@ -42,7 +42,7 @@ class Autosaver {
     double retrySeconds = 10;  // after a failed write
     int tilesPerTick = std::numeric_limits<int>::max();
     double copySeconds = 0.00025;  // the most a tick copies for
-    double checkSeconds = 5;      // how often the file is looked for while nothing changes
+    double checkSeconds = 5;       // how often the file is looked for while nothing changes
   };
 
   explicit Autosaver(QString file) : Autosaver(std::move(file), Timing{}) {}
