@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVector3D>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -72,6 +73,10 @@ class Oracles {
     saving_ = left && target == p.CmdSave && !platform_.saveAnswers.empty() &&
               platform_.saveAnswers.front();
     if (saving_) savedFile_ = *platform_.saveAnswers.front();
+    opened_ = left && target == p.cmdOpen && !platform_.openAnswers.empty()
+                  ? platform_.openAnswers.front()
+                  : std::nullopt;
+    opens_ = platform_.openRequests.size(), saves_ = platform_.saveRequests.size();
     backspace_ = canvas && key == 8;
     wasShown_ = p.MainFrame->isVisible(), wasUp_ = k_.PenUp;
     toggles_ = (canvas && button == Qt::RightButton) || key == PanelKey;
@@ -99,6 +104,8 @@ class Oracles {
     // A change after undoing drops the steps undone: nothing is left to redo.
     if (redoing_ && changedSinceUndo_ && now != before_)
       return "a redo brought back a step that a change since had dropped";
+    if ((backspace_ || undoing_ || redoing_) && !k_.PenUp)
+      return "taking back or bringing back a change left the pen down";
     if (undoing_)
       changedSinceUndo_ = false;
     else if (!redoing_ && now != before_)
@@ -107,6 +114,15 @@ class Oracles {
     QString name = savedFile_.name;
     if (saving_ && QFileInfo(name).suffix().isEmpty())
       name += savedFile_.filter == 1 ? ".png" : ".bmp";
+    // A file dialog opens in the folder of the file last chosen in one, and proposes that file.
+    const FileDialogRequest* asked =
+        platform_.openRequests.size() > opens_   ? &platform_.openRequests.back()
+        : platform_.saveRequests.size() > saves_ ? &platform_.saveRequests.back()
+                                                 : nullptr;
+    if (asked && (asked->proposedName != chosen_ ||
+                  asked->directory != (chosen_.isEmpty() ? folder_ : QFileInfo(chosen_).path())))
+      return "a file dialog did not open at the file last chosen";
+    if (opened_ || saving_) chosen_ = opened_ ? *opened_ : name;
     const PictureRead read = saving_ ? readPicture(name) : PictureRead{};
     const bool written = read.picture && read.picture->convertToFormat(QImage::Format_RGB32) == now;
     // A save that failed leaves the picture as saved, or not, as it was.
@@ -268,6 +284,36 @@ class Oracles {
       }
     }
     if (guides && !pattern) return raysShow(shown, now, covered);
+    return pattern ? linesShow(shown, now, covered) : std::nullopt;
+  }
+  // A pattern's mirror lines show in blue, its glides in green: along each line, more of what
+  // shows is a blend of the picture with its own colour than with the other's (where lines
+  // cross, it may be neither).
+  std::optional<std::string> linesShow(const QImage& shown, const QImage& now,
+                                       const QImage& covered) const {
+    const QPointF c = QPointF(k_.symmetry.centrePixel(surface())) + QPointF(0.5, 0.5);
+    const QColor blue(40, 90, 200), green(40, 150, 60);
+    const auto misfit = [](QRgb under, QRgb seen, const QColor& guide) {
+      const QVector3D d(guide.red() - qRed(under), guide.green() - qGreen(under),
+                        guide.blue() - qBlue(under)),
+          s(qRed(seen) - qRed(under), qGreen(seen) - qGreen(under), qBlue(seen) - qBlue(under));
+      return (s - d * QVector3D::dotProduct(s, d) / std::max(1.f, d.lengthSquared())).length();
+    };
+    for (const auto& [line, kind] : k_.symmetry.pattern().guides({-c, QSizeF(now.size())}).lines) {
+      int own = 0, other = 0;
+      for (int i = 1; i < 100 && kind != PatternGuides::Line::Cell; ++i) {
+        const QPointF at = c + line.pointAt(i / 100.);
+        const QPoint p(int(std::floor(at.x())), int(std::floor(at.y())));
+        if (!now.rect().contains(p) || covered.pixel(p) != qRgb(0, 0, 0) ||
+            shown.pixel(p) == now.pixel(p))
+          continue;
+        const float b = misfit(now.pixel(p), shown.pixel(p), blue),
+                    g = misfit(now.pixel(p), shown.pixel(p), green);
+        (kind == PatternGuides::Line::Mirror ? b < g : g < b) ? ++own : ++other;
+      }
+      if (other > std::max(own, 3))
+        return "a pattern's mirror or glide line shows in the other's colour";
+    }
     return std::nullopt;
   }
   // The guides run from the centre: for the mirror modes along their mirror lines, for a spin
@@ -340,6 +386,16 @@ class Oracles {
           !name(p.polyg[i]).contains(QString::number(i + 3)) ||
           !p.polyg[i]->text().contains(QString::number(i + 3)))
         return "a pen width or polygon button is named for another";
+    // Each pen width button shows a dot as wide as its pen: the dark it paints (red is full on
+    // both white and yellow faces) is a disc of that width.
+    for (int i = 0; i < 8; ++i) {
+      const QImage face = p.th[i]->grab().toImage();
+      double dark = 0;
+      for (int y = 4; y < face.height() - 4; ++y)
+        for (int x = 4; x < face.width() - 4; ++x) dark += (255 - qRed(face.pixel(x, y))) / 255.;
+      if (std::abs(2 * std::sqrt(dark / M_PI) - (2 * i + 1)) > 0.4)
+        return p.th[i]->objectName().toStdString() + " shows a dot of another width";
+    }
     return std::nullopt;
   }
 
@@ -420,6 +476,10 @@ class Oracles {
   QImage before_;
   std::optional<QImage> snapshot_;
   FileChoice savedFile_;
+  std::optional<QString> opened_;
+  std::size_t opens_ = 0, saves_ = 0;
+  const QString folder_ = platform_.directory;  // where the dialogs open first
+  QString chosen_;
   bool wasSaved_ = true, takesSnapshot_ = false, saving_ = false, backspace_ = false,
        mayDraw_ = false, wasShown_ = false, wasUp_ = true, undoing_ = false, redoing_ = false,
        changedSinceUndo_ = true, toggles_ = false;
