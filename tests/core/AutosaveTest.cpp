@@ -46,7 +46,7 @@ TEST(Autosave, EachCopyKeepsItsOwnUntilSavedAndTheNextCopyOffersWhatWasLeft) {
 
 // At the end the changes not yet written are written, or with the canvas saved the autosave
 // goes. On a full disk the old autosave stays whole, the failure is told once, in words, not on
-// every try, and copies that start there still keep apart.
+// every try, and again only after a write has worked; copies that start there still keep apart.
 TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
   QTemporaryDir dir;
   ScratchMount disk(dir.filePath("disk"), 64 * 1024);
@@ -74,6 +74,15 @@ TEST(Autosave, TheEndWritesOrRemovesItAndAFullDiskKeepsTheOldOneAndIsToldOnce) {
     EXPECT_EQ(notice.value_or("the disk is full").toStdString(), "the disk is full");
   }
   EXPECT_TRUE(notices == 1 && !old.isEmpty() && contentOf(file) == old);
+  // Once it has written again, the next failure is told again.
+  ASSERT_TRUE(filler.resize(0) && filler.seek(0));
+  for (int i = 6; i < 12; ++i, failing.waitForWriter()) {
+    while (i == 9 && filler.write(QByteArray(512, 'x')) > 0) {
+    }
+    drawn.Line(float(i * 15), 0, 100, 80);
+    notices += failing.tick(drawn, false, i * 11.0).has_value();
+  }
+  EXPECT_EQ(notices, 2);
   // Copies that start on the full disk still keep apart.
   const AutosaveSlot first(dir.filePath("disk/folder")), second(dir.filePath("disk/folder"));
   EXPECT_NE(first.pictureFile(), second.pictureFile());

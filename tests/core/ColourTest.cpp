@@ -18,6 +18,11 @@ TEST_F(Gradient, EachChannelRunsItsOwnTriangleWaveTurningAtTheBounds) {
   EXPECT_TRUE(canvas.ForeColor == packColour(0, 255, 85) && k.view.cmdColorBar == canvas.ForeColor);
   platform.randoms = {0.99999994f};  // a random component reaches full intensity
   EXPECT_EQ(k.RandomComponent(32, false), 255);
+  // On a 16-bit display a chosen colour lands on the colours it shows; full intensity stays.
+  platform.depth = 16;
+  platform.colourAnswers = {packColour(255, 130, 7)};
+  k.CmdSetBackColor_Click();
+  EXPECT_EQ(canvas.BackColor(), packColour(255, 128, 0));
 }
 
 // The pen width chosen is put back afterwards and a stroke in progress goes on.

@@ -63,6 +63,11 @@ TEST_F(InFolder, WhatIsNoPictureIsRefusedByNameAndLeavesTheCanvas) {
   for (const char* name : {"missing.bmp", "pipe.bmp"})
     EXPECT_TRUE(names(k.openPictureAtStart(path(name)), name)) << name;
   EXPECT_EQ(canvas.Image(), before);
+  // A picture that does open at start is the file as it is on the disk: nothing to lose yet.
+  QImage picture(40, 30, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  ASSERT_TRUE(put(path("good.bmp"), encodeBmp24(picture)));
+  EXPECT_TRUE(!k.openPictureAtStart(path("good.bmp")) && k.history.isSaved(canvas));
 }
 
 // Under the sanitizers this also shows that no broken file makes the decoder read or write out

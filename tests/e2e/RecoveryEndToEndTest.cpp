@@ -8,7 +8,7 @@
 // Drawing without a pause on a 4K screen at kaleidoscope 32 with rainbow copies, killed: started
 // again with --restore, it shows everything drawn until three seconds before the kill. Nothing
 // drawn turns white again, so what the screen showed three seconds before the kill is all drawn
-// after the restart, whatever was drawn over it in between.
+// after the restart, whatever was drawn over it in between, and over a picture named to open.
 TEST(Recovery, DrawingWithoutAPauseOnAFourKScreenComesBackToSecondsBeforeTheKill) {
   const QSize screen(3840, 2160);
   const QPoint centre(1920, 1080);
@@ -50,6 +50,9 @@ TEST(Recovery, DrawingWithoutAPauseOnAFourKScreenComesBackToSecondsBeforeTheKill
   ASSERT_GT(missing(QImage()), 5000);
   drawing.kill();
   drawing.waitForFinished(5000);
-  ASSERT_TRUE(x.launch({"--restore"}));
+  // Started with a picture named too, the work brought back goes over that picture.
+  QImage named(64, 64, QImage::Format_RGB32);
+  named.fill(Qt::white);
+  ASSERT_TRUE(named.save(x.folder() + "/named.png") && x.launch({"--restore", "named.png"}));
   EXPECT_EQ(missing(x.waitFor([&](const QImage& s) { return missing(s) == 0; })), 0);
 }

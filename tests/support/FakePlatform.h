@@ -11,6 +11,7 @@
 class FakePlatform : public Platform {
  public:
   QSize screen{1024, 768};
+  int depth = 32;             // of the display's colours
   std::deque<float> randoms;  // handed out in order; 0 when none are left
   QString directory = QStringLiteral("/home/user/pictures");
   std::deque<std::optional<Colour>> colourAnswers;
@@ -36,7 +37,7 @@ class FakePlatform : public Platform {
   std::optional<QString> printFailure;
 
   QSize screenPixelSize() override { return screen; }
-  int displayColourDepth() override { return 32; }
+  int displayColourDepth() override { return depth; }
   double clockSeconds() override { return 0; }
   void seedRandomFromClock() override {}
   float randomSingle() override { return next(randoms); }

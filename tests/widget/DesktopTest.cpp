@@ -61,7 +61,15 @@ TEST_F(AccessibilityTest, ControlsArePressedAndMarkedAndTheKeyboardReturnsToTheC
                                     Qt::Key_Menu | Qt::NoModifier}) {
     type(key.key(), key.keyboardModifiers());
     EXPECT_TRUE(panelIs(true) && QApplication::focusWidget() == panel.CmdSetForeColor);
-    for (int i = 0; i < 60 && QApplication::focusWidget() != panel.Label1; ++i) type(Qt::Key_Tab);
+    // Tab walks the panel as it reads, row by row from the top left, and the title last.
+    QPoint last(-1, -1);
+    for (int i = 0; i < 60 && QApplication::focusWidget() != panel.Label1; ++i) {
+      const QPoint at = QApplication::focusWidget()->mapTo(&window, QPoint());
+      EXPECT_TRUE(at.y() > last.y() + 4 || (at.y() >= last.y() - 4 && at.x() > last.x()))
+          << qPrintable(QApplication::focusWidget()->objectName());
+      last = at;
+      type(Qt::Key_Tab);
+    }
     type(Qt::Key_Space);  // the title is the echo's switch
     EXPECT_TRUE(k.EchoOn && checked(panel.Label1) && QApplication::focusWidget() == panel.Label1);
     type(Qt::Key_Return);
