@@ -3,25 +3,8 @@
 
 #include "app/Application.h"
 #include "app/AutosaveRunner.h"
-#include "app/KeyCodes.h"
 #include "history/AutosaveSlot.h"
-#include "history/HistoryKeys.h"
 #include "widget/WindowFixture.h"
-
-TEST(KeyCodes, KeysGiveTheCharacterCodesTheyType) {
-  const auto code = [](int key, int m, const char* text) {
-    return keyAsciiFor(QKeyEvent(QEvent::KeyPress, key, Qt::KeyboardModifiers(m), text));
-  };
-  const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
-  // Ctrl with a letter gives its control code whatever the text; "/" is Shift+7 in Germany.
-  EXPECT_EQ(
-      (std::vector{code(Qt::Key_A, ctrl, "a"), code(Qt::Key_Z, ctrl, "\x1a"),
-                   code(Qt::Key_Z, ctrl | shift, "\x1a"), code(Qt::Key_K, ctrl | shift, "\x0b"),
-                   code(Qt::Key_unknown, 0, "\x0b"), code(Qt::Key_7, shift, "/"),
-                   code(Qt::Key_Escape, 0, ""), code(Qt::Key_S, Qt::AltModifier, "s"),
-                   code(Qt::Key_Slash, ctrl, "/"), code(Qt::Key_Left, 0, "")}),
-      (std::vector<std::optional<int>>{1, UndoKey, ShiftedRedoKey, 11, 11, 47, 27, {}, {}, {}}));
-}
 
 // Pointer moves are never merged; the splash waits as long as asked, within reason.
 TEST(Application, PointerMovesAreNeverMergedAndTheSplashWaitsWithinReason) {
