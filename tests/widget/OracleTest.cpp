@@ -409,6 +409,8 @@ TEST(Oracles, EveryControlAndKeyChangesWhatItMustAndNothingElse) {
       {"left click", click(canvas, Qt::LeftButton, right), flip("penUp")},
       {"a stroke", move(stroke), nothing, drawnAt({stroke, centre * 2 - stroke})},
       {"left click again", click(canvas, Qt::LeftButton, right), flip("penUp")},
+      {"left click once more", click(canvas, Qt::LeftButton, right), flip("penUp")},
+      {"Ctrl+Y while drawing", key(Qt::Key_Y, Qt::ControlModifier), flip("penUp")},
       {"a move to the clear", move(clear), nothing},
       {"key Escape", [&] { return beforeFill = s.oracles.picture(), s.key(Qt::Key_Escape); },
        nothing, drawnAt({clear, {5, 300}, centre * 2 - clear})},
